@@ -1,0 +1,136 @@
+// numora-cli: amounts in Lithuanian words for scripts and bulk work.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "locale_separators.hpp"
+#include "options.hpp"
+#include "request.hpp"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
+namespace {
+
+using numora::cli::Options;
+
+// Results go out in large blocks: bulk runs are bound by output, not words.
+class Output {
+public:
+    Output() { buffer_.reserve(kFlushAt + 1024); }
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+    ~Output() { flush(); }
+
+    void line(std::string_view text) {
+        buffer_ += text;
+        buffer_ += '\n';
+        if (buffer_.size() >= kFlushAt) flush();
+    }
+
+    void flush() {
+        std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
+        std::fflush(stdout);
+        buffer_.clear();
+    }
+
+private:
+    static constexpr std::size_t kFlushAt = 64 * 1024;
+    std::string buffer_;
+};
+
+class Converter {
+public:
+    explicit Converter(const Options& options)
+        : locale_(numora::cli::locale_separators()), style_(options.style) {
+        if (options.decimal) locale_.decimal = *options.decimal;
+        // A grouping separator equal to the chosen decimal one is dropped.
+        if (locale_.grouping == locale_.decimal) locale_.grouping.clear();
+        separators_ = {locale_.decimal, locale_.grouping};
+    }
+
+    // Writes one result line; a refusal is reported on standard error.
+    bool convert(std::string_view text, std::size_t number) {
+        if (text.ends_with('\r')) text.remove_suffix(1);
+        const auto outcome = numora::request(text, separators_, style_);
+        out_.line(outcome.accepted ? std::string_view(outcome.text) : std::string_view());
+        if (!outcome.accepted) {
+            out_.flush();
+            std::cerr << "numora-cli: " << number << ": " << outcome.text << '\n';
+        }
+        return outcome.accepted;
+    }
+
+private:
+    numora::cli::LocaleSeparators locale_;
+    numora::Style style_;
+    numora::Separators separators_;
+    Output out_;
+};
+
+int run(const std::vector<std::string>& args) {
+    const auto options = numora::cli::parse_options(args);
+    if (!options) {
+        std::cerr << numora::cli::kUsage;
+        return 2;
+    }
+    if (options->help) {
+        std::cout << numora::cli::kUsage;
+        return 0;
+    }
+    if (options->version) {
+        std::cout << "numora-cli " NUMORA_VERSION_TEXT "\n";
+        return 0;
+    }
+    Converter converter(*options);
+    bool all_accepted = true;
+    std::size_t number = 0;
+    if (!options->texts.empty()) {
+        for (const auto& text : options->texts) all_accepted &= converter.convert(text, ++number);
+    } else {
+        std::string line;
+        while (std::getline(std::cin, line)) all_accepted &= converter.convert(line, ++number);
+    }
+    return all_accepted ? 0 : 1;
+}
+
+}  // namespace
+
+#ifdef _WIN32
+
+namespace {
+
+std::string to_utf8(const wchar_t* text) {
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 1) return {};
+    std::string utf8(static_cast<std::size_t>(n - 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), n, nullptr, nullptr);
+    return utf8;
+}
+
+}  // namespace
+
+// Arguments arrive as UTF-16 so that Lithuanian text survives any code page.
+int wmain(int argc, wchar_t** argv) {
+    SetConsoleOutputCP(CP_UTF8);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+    std::ios::sync_with_stdio(false);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(to_utf8(argv[i]));
+    return run(args);
+}
+
+#else
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    return run(std::vector<std::string>(argv + 1, argv + argc));
+}
+
+#endif

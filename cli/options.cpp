@@ -1,0 +1,58 @@
+#include "options.hpp"
+
+#include <cstddef>
+
+namespace numora::cli {
+namespace {
+
+// "-5" and "-,5" are amounts to refuse as negative, not unknown options.
+bool looks_like_text(std::string_view arg) {
+    return !arg.starts_with("-") || arg.size() == 1 || (arg[1] >= '0' && arg[1] <= '9') ||
+           arg[1] == '.' || arg[1] == ',';
+}
+
+bool set_case(Style& style, std::string_view name) {
+    if (name == "upper") {
+        style.all_capitals = true;
+    } else if (name == "first") {
+        style.all_capitals = false;
+        style.first_capital = true;
+    } else if (name == "lower") {
+        style.all_capitals = false;
+        style.first_capital = false;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<Options> parse_options(const std::vector<std::string>& args) {
+    Options options;
+    bool only_texts = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        const bool has_value = i + 1 < args.size();
+        if (only_texts || looks_like_text(arg)) {
+            options.texts.push_back(args[i]);
+        } else if (arg == "--") {
+            only_texts = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--number") {
+            options.style.money = false;
+        } else if (arg == "--case" && has_value) {
+            if (!set_case(options.style, args[++i])) return std::nullopt;
+        } else if (arg == "--decimal" && has_value && !args[i + 1].empty()) {
+            options.decimal = args[++i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+}  // namespace numora::cli

@@ -1,0 +1,32 @@
+// The command line of numora-cli.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "format.hpp"
+
+namespace numora::cli {
+
+struct Options {
+    Style style;
+    std::optional<std::string> decimal;  // overrides the locale's separator
+    std::vector<std::string> texts;      // none: read standard input
+    bool help = false;
+    bool version = false;
+};
+
+inline constexpr std::string_view kUsage =
+    "usage: numora-cli [--number] [--case upper|first|lower] [--decimal SEP] [--] [TEXT...]\n"
+    "       numora-cli --help | --version\n"
+    "Writes each TEXT, or each line of standard input, as an amount in Lithuanian words.\n"
+    "  --number          number mode: whole part only, no \" Lt\" and no hundredths\n"
+    "  --case C          upper: ALL CAPITALS, first: First capital (default), lower\n"
+    "  --decimal SEP     decimal separator (default: the locale's)\n";
+
+// The options, or nothing when the command line is not understood.
+std::optional<Options> parse_options(const std::vector<std::string>& args);
+
+}  // namespace numora::cli

@@ -1,0 +1,3 @@
+# The release build: 32-bit Windows.
+set(NUMORA_MINGW_ARCH i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

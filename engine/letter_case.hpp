@@ -1,0 +1,15 @@
+// Upper- and lower-casing of UTF-8 text: ASCII letters and the Lithuanian
+// letters ą č ę ė į š ų ū ž. Every other character passes unchanged.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace numora {
+
+std::string to_upper(std::string_view text);
+std::string to_lower(std::string_view text);
+// The first character in upper case, the rest in lower case.
+std::string capitalize_first(std::string_view text);
+
+}  // namespace numora

@@ -1,0 +1,26 @@
+// Whole numbers 0 .. 999 999 999 in Lithuanian words (lower case, UTF-8).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "words.hpp"
+
+namespace numora {
+
+inline constexpr double kLargestWhole = 999'999'999.0;
+
+// Words for one group 1 .. 999, trimmed, single-spaced; empty outside that range.
+std::string simtai(int group);
+
+// The form of a scale word that agrees with a group 1 .. 999.
+std::string_view agreeing(const ScaleWord& scale, int group);
+
+// Words for a whole value; empty when no group is positive (0, negatives)
+// and for values above 999 999 999, which the callers refuse first.
+std::string versk(double whole);
+
+// Removes U+0020 only, at both ends; no other character counts as a space.
+std::string_view trim_spaces(std::string_view text);
+
+}  // namespace numora

@@ -1,0 +1,143 @@
+#include "parse.hpp"
+
+#include <array>
+#include <charconv>
+#include <cstddef>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace numora {
+namespace {
+
+// Tab, space, no-break space, narrow no-break space.
+inline constexpr std::array<std::string_view, 4> kBlanks{"\t", " ", "\u00A0", "\u202F"};
+// Spaces that group digits in threes whatever the locale says.
+inline constexpr std::array<std::string_view, 3> kGroupSpaces{" ", "\u00A0", "\u202F"};
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+template <std::size_t N>
+std::size_t prefix_in(std::string_view text, const std::array<std::string_view, N>& set) {
+    for (const auto s : set) {
+        if (text.starts_with(s)) return s.size();
+    }
+    return 0;
+}
+
+template <std::size_t N>
+std::size_t suffix_in(std::string_view text, const std::array<std::string_view, N>& set) {
+    for (const auto s : set) {
+        if (text.ends_with(s)) return s.size();
+    }
+    return 0;
+}
+
+std::string_view trim_blanks(std::string_view text) {
+    while (const auto n = prefix_in(text, kBlanks)) text.remove_prefix(n);
+    while (const auto n = suffix_in(text, kBlanks)) text.remove_suffix(n);
+    return text;
+}
+
+std::size_t count_digits(std::string_view text) {
+    std::size_t n = 0;
+    while (n < text.size() && is_digit(text[n])) ++n;
+    return n;
+}
+
+class Scanner {
+public:
+    Scanner(std::string_view text, const Separators& separators)
+        : rest_(text), separators_(separators) {
+        if (separators_.decimal.empty()) separators_.decimal = ".";
+        // A grouping separator equal to the decimal one could not be told apart.
+        if (separators_.grouping == separators_.decimal) separators_.grouping = {};
+    }
+
+    bool scan() {
+        if (!rest_.empty() && (rest_.front() == '+' || rest_.front() == '-')) {
+            negative_ = rest_.front() == '-';
+            rest_.remove_prefix(1);
+        }
+        if (!scan_whole_part()) return false;
+        if (rest_.starts_with(separators_.decimal)) {
+            rest_.remove_prefix(separators_.decimal.size());
+            const auto n = count_digits(rest_);
+            fraction_ = rest_.substr(0, n);
+            rest_.remove_prefix(n);
+        }
+        return rest_.empty() && !(whole_.empty() && fraction_.empty());
+    }
+
+    bool negative() const { return negative_; }
+    bool whole_is_zero() const { return whole_.find_first_not_of('0') == std::string::npos; }
+
+    // Plain digits, a point and plain digits, as std::from_chars reads them.
+    std::string normalised() const {
+        std::string copy = whole_.empty() ? "0" : whole_;
+        if (!fraction_.empty()) {
+            copy += '.';
+            copy += fraction_;
+        }
+        return copy;
+    }
+
+private:
+    std::size_t group_separator() const {
+        if (const auto n = prefix_in(rest_, kGroupSpaces)) return n;
+        const auto& grouping = separators_.grouping;
+        return !grouping.empty() && rest_.starts_with(grouping) ? grouping.size() : 0;
+    }
+
+    // Digits, either plain or a run of one to three followed by groups of
+    // exactly three, each after one separator.
+    bool scan_whole_part() {
+        auto n = count_digits(rest_);
+        whole_.assign(rest_.substr(0, n));
+        rest_.remove_prefix(n);
+        bool grouped = false;
+        while (const auto sep = group_separator()) {
+            if (whole_.empty() || (!grouped && whole_.size() > 3)) return false;
+            const auto group = rest_.substr(sep);
+            n = count_digits(group);
+            if (n != 3) return false;
+            whole_.append(group.substr(0, 3));
+            rest_ = group.substr(3);
+            grouped = true;
+        }
+        return true;
+    }
+
+    std::string_view rest_;
+    Separators separators_;
+    bool negative_ = false;
+    std::string whole_;
+    std::string_view fraction_;
+};
+
+}  // namespace
+
+Parsed parse_number(std::string_view text, const Separators& separators) {
+    Scanner scanner(trim_blanks(text), separators);
+    if (!scanner.scan()) return {};
+    const std::string digits = scanner.normalised();
+    Parsed parsed{ParseStatus::number, 0.0, scanner.negative()};
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(),
+                                              parsed.value, std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range) {
+        if (!scanner.whole_is_zero()) {
+            parsed.status = ParseStatus::too_large;
+            return parsed;
+        }
+        // Below the smallest double: keep it non-zero so its floor stays right.
+        parsed.value = std::numeric_limits<double>::denorm_min();
+    } else if (error != std::errc{} || end != digits.data() + digits.size()) {
+        return {};
+    }
+    if (parsed.negative) parsed.value = -parsed.value;
+    return parsed;
+}
+
+}  // namespace numora

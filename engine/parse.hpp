@@ -1,0 +1,28 @@
+// The numeric test and the conversion of a typed text, as one function, so
+// that every front end accepts exactly the same texts.
+#pragma once
+
+#include <string_view>
+
+namespace numora {
+
+struct Separators {
+    std::string_view decimal = ".";  // UTF-8; an empty one falls back to "."
+    std::string_view grouping;       // UTF-8; empty when the locale has none
+};
+
+enum class ParseStatus { number, not_a_number, too_large };
+
+struct Parsed {
+    ParseStatus status = ParseStatus::not_a_number;
+    double value = 0.0;  // correctly rounded; set only for ParseStatus::number
+    bool negative = false;
+};
+
+// Accepts blanks (space, tab, U+00A0, U+202F) at both ends, one optional sign
+// right before the number, ASCII digits plain or grouped in threes (by single
+// spaces or the locale's grouping separator) and at most one decimal
+// separator with digits on at least one side. Nothing else.
+Parsed parse_number(std::string_view text, const Separators& separators);
+
+}  // namespace numora

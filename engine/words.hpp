@@ -1,0 +1,49 @@
+// The Lithuanian numeral words and the fixed group and currency words.
+// Entry 0 of every table is empty on purpose: a units lookup at 0 adds nothing.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace numora {
+
+using WordTable = std::array<std::string_view, 10>;
+
+inline constexpr WordTable vienetai{"",      "vienas", "du",      "trys",    "keturi",
+                                    "penki", "šeši",   "septyni", "aštuoni", "devyni"};
+
+// Index i holds the word for 10 + i.
+inline constexpr WordTable niolika{
+    "",           "vienuolika", "dvylika",      "trylika",      "keturiolika",
+    "penkiolika", "šešiolika",  "septyniolika", "aštuoniolika", "devyniolika"};
+
+// Index i holds the word for 10 * i.
+inline constexpr WordTable desimtys{"",
+                                    "dešimt",
+                                    "dvidešimt",
+                                    "trisdešimt",
+                                    "keturiasdešimt",
+                                    "penkiasdešimt",
+                                    "šešiasdešimt",
+                                    "septyniasdešimt",
+                                    "aštuoniasdešimt",
+                                    "devyniasdešimt"};
+
+// The spaces inside these words carry the spacing of the result.
+inline constexpr std::string_view kSimtas = " šimtas ";
+inline constexpr std::string_view kSimtai = " šimtai ";
+inline constexpr std::string_view kSpace = " ";
+inline constexpr std::string_view kLt = " Lt";
+inline constexpr std::string_view kCt = " ct";
+
+// A scale word in its three agreement forms.
+struct ScaleWord {
+    std::string_view singular;         // vienas tūkstantis
+    std::string_view plural;           // du tūkstančiai
+    std::string_view plural_genitive;  // dešimt tūkstančių
+};
+
+inline constexpr ScaleWord kThousand{" tūkstantis", " tūkstančiai", " tūkstančių"};
+inline constexpr ScaleWord kMillion{" milijonas", " milijonai", " milijonų"};
+
+}  // namespace numora

@@ -1,0 +1,88 @@
+#include "format.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "parse.hpp"
+
+namespace numora {
+namespace {
+
+constexpr Style kSmall{.money = true, .first_capital = false, .all_capitals = false};
+constexpr Separators kPoint{".", ""};
+
+// What rodyk shows for a typed text, with the whole value taken as the window does.
+std::string shown(const char* typed, const Style& style, const Separators& separators = kPoint) {
+    const double whole = std::floor(parse_number(typed, separators).value);
+    return rodyk(whole, style, typed, separators);
+}
+
+TEST(Rodyk, MoneyModeSmallLetters) {
+    struct Case {
+        const char* typed;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"5", "penki Lt"},
+        {"5.25", "penki Lt 25 ct"},
+        {"1.05", "vienas Lt 5 ct"},
+        {"2.5", "du Lt 50 ct"},
+        {"0.25", "25 ct"},
+        {"0.01", "1 ct"},
+        {"0", ""},
+        {"1.999", "vienas Lt"},
+        {"1.005", "vienas Lt"},
+        {"0.125", "12 ct"},
+        {"0.375", "38 ct"},
+        {"0.995", ""},  // 0.995 * 100 is 99.5 in doubles: rounds to 100, mod 100
+        {"1000", "vienas tūkstantis Lt"},
+        {"-1.5", "50 ct"},
+        {"999999999.99",
+         "devyni šimtai devyniasdešimt devyni milijonai devyni šimtai "
+         "devyniasdešimt devyni tūkstančiai devyni šimtai devyniasdešimt "
+         "devyni Lt 99 ct"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(shown(c.typed, kSmall), c.result) << c.typed;
+}
+
+TEST(Rodyk, LetterCasesInBothModes) {
+    struct Case {
+        const char* typed;
+        Style style;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"21", {false, false, false}, "dvidešimt vienas"},
+        {"21", {false, true, false}, "Dvidešimt vienas"},
+        {"21", {false, true, true}, "DVIDEŠIMT VIENAS"},
+        {"21", {false, false, true}, "DVIDEŠIMT VIENAS"},
+        {"5.25", {true, true, true}, "PENKI Lt 25 ct"},
+        {"5.25", {true, true, false}, "Penki Lt 25 ct"},
+        {"6000", {true, true, false}, "Šeši tūkstančiai Lt"},
+        {"0.5", {true, true, true}, "50 ct"},
+        {"5.9", {false, false, false}, "penki"},
+        {"0.9", {false, true, false}, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(shown(c.typed, c.style), c.result) << c.typed;
+}
+
+TEST(Rodyk, HundredthsFollowTheLocaleSeparators) {
+    const Separators lithuanian{",", "\u00A0"};
+    EXPECT_EQ(shown("5,25", kSmall, lithuanian), "penki Lt 25 ct");
+    EXPECT_EQ(shown("1\u00A0000,5", kSmall, lithuanian), "vienas tūkstantis Lt 50 ct");
+}
+
+TEST(Hundredths, HalvesToEvenThenModHundred) {
+    struct Case {
+        double value;
+        int cents;
+    };
+    const Case cases[] = {{0.125, 12}, {0.375, 38}, {0.625, 62},   {0.875, 88}, {2.5, 50},
+                          {1.999, 0},  {1.005, 0},  {0.994, 99},   {-1.5, 50},  {-0.25, 75},
+                          {5, 0},      {1e300, 0},  {INFINITY, 0}, {NAN, 0}};
+    for (const auto& c : cases) EXPECT_EQ(hundredths(c.value), c.cents) << c.value;
+}
+
+}  // namespace
+}  // namespace numora
