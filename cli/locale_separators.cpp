@@ -1,9 +1,7 @@
 #include "locale_separators.hpp"
 
 #ifdef _WIN32
-#include <windows.h>
-
-#include <iterator>
+#include "win_text.hpp"
 #else
 #include <clocale>
 #endif
@@ -12,28 +10,10 @@ namespace numora::cli {
 
 #ifdef _WIN32
 
-namespace {
-
-std::string user_locale_text(LCTYPE type) {
-    wchar_t buffer[8] = {};
-    const int n = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer,
-                                  static_cast<int>(std::size(buffer)));
-    if (n <= 1) return {};
-    char utf8[32] = {};
-    const int m = WideCharToMultiByte(CP_UTF8, 0, buffer, n - 1, utf8,
-                                      static_cast<int>(std::size(utf8)), nullptr, nullptr);
-    return std::string(utf8, m > 0 ? m : 0);
-}
-
-}  // namespace
-
+// Windows keeps the user's separators in the user locale, as the window reads them.
 LocaleSeparators locale_separators() {
-    LocaleSeparators separators;
-    if (auto decimal = user_locale_text(LOCALE_SDECIMAL); !decimal.empty()) {
-        separators.decimal = decimal;
-    }
-    separators.grouping = user_locale_text(LOCALE_STHOUSAND);
-    return separators;
+    auto user = win::user_separators();
+    return {std::move(user.decimal), std::move(user.grouping)};
 }
 
 #else

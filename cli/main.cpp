@@ -13,6 +13,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include "win_text.hpp"
 #endif
 
 namespace {
@@ -103,18 +105,6 @@ int run(const std::vector<std::string>& args) {
 
 #ifdef _WIN32
 
-namespace {
-
-std::string to_utf8(const wchar_t* text) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 1) return {};
-    std::string utf8(static_cast<std::size_t>(n - 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), n, nullptr, nullptr);
-    return utf8;
-}
-
-}  // namespace
-
 // Arguments arrive as UTF-16 so that Lithuanian text survives any code page.
 int wmain(int argc, wchar_t** argv) {
     SetConsoleOutputCP(CP_UTF8);
@@ -122,7 +112,7 @@ int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdin), _O_BINARY);
     std::ios::sync_with_stdio(false);
     std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.push_back(to_utf8(argv[i]));
+    for (int i = 1; i < argc; ++i) args.push_back(numora::win::to_utf8(argv[i]));
     return run(args);
 }
 

@@ -1,0 +1,20 @@
+// The "Apie..." command in the window's system menu, answered by a window
+// procedure put over the window's own.
+#pragma once
+
+#include <windows.h>
+
+namespace Module1 {
+
+// The procedure WindowProc replaced; every message but the command goes there.
+extern WNDPROC prevWndProc;
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Before the window is first shown.
+void extend_system_menu(HWND hwnd);
+// After it is shown, and at unload.
+void install(HWND hwnd);
+void remove(HWND hwnd);
+
+}  // namespace Module1

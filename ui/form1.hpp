@@ -1,0 +1,65 @@
+// Form1: the one window, its controls and what they do.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "control_ids.hpp"
+#include "layout.hpp"
+#include "scoped_win.hpp"
+
+namespace numora::ui {
+
+class Form1 {
+public:
+    explicit Form1(HINSTANCE instance);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // Creates the window and runs the load sequence; false if it could not be created.
+    bool Form_Load(int show);
+    HWND hwnd() const { return hwnd_; }
+
+private:
+    static LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK Text1Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR id, DWORD_PTR self);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Message handlers.
+    void OnCreate();
+    void OnCommand(int id, int code);
+    void OnActivate(WPARAM state);
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    LRESULT OnCtlColorStatic(HDC dc, HWND control);
+    void OnClose();
+
+    // Event procedures.
+    void Command1_Click();
+    bool Text1_KeyPress(wchar_t& key);
+    void Check2_Click();
+    void Picture1_Click();
+    void Form_Unload();
+
+    void create_controls();
+    void create_tooltips();
+    void lay_out(UINT dpi);
+    void make_fonts(UINT dpi);
+    HWND control(ControlId id) const { return GetDlgItem(hwnd_, id); }
+    bool checked(ControlId id) const;
+    void show_message(const wchar_t* text) const;
+
+    HINSTANCE instance_;
+    HWND hwnd_ = nullptr;
+    HWND focus_ = nullptr;  // the control that had the focus when the window lost it
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    win::ScopedFont dialog_font_;
+    win::ScopedFont label_font_;
+    win::ScopedFont button_font_;
+    win::ScopedFont text_font_;
+    win::ScopedBitmap cross_;
+    win::ScopedBitmap question_;
+};
+
+}  // namespace numora::ui

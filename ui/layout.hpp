@@ -1,0 +1,142 @@
+// Form1's controls as designed: kinds, texts, fonts and twips (1/1440 inch).
+// Pixels come from twips at the window's DPI, so 15 twips are 1 px at 96 dpi.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "control_ids.hpp"
+
+namespace numora::ui {
+
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr SIZE kClientTwips{5010, 3570};
+
+inline int to_pixels(int twips, UINT dpi) {
+    return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
+}
+
+enum class FontKind { dialog, label, button, text };
+
+struct FontSpec {
+    const wchar_t* face;
+    int height_twips;  // character height: 9.75 pt = 195 twips
+};
+
+inline constexpr FontSpec kLabelFont{L"MS Sans Serif", 195};
+inline constexpr FontSpec kButtonFont{L"Verdana", 225};
+inline constexpr FontSpec kTextFont{L"MS Sans Serif", 270};
+
+struct ControlSpec {
+    ControlId id;
+    const wchar_t* window_class;
+    DWORD style;
+    DWORD ex_style;
+    const wchar_t* text;
+    POINT origin;  // the parent frame's top-left, in window twips
+    RECT twips;    // left, top, width, height relative to the parent
+    FontKind font;
+};
+
+inline constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+inline constexpr DWORD kFrame = kChild | BS_GROUPBOX;
+inline constexpr DWORD kCheckBox = kChild | BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP;
+inline constexpr DWORD kPicture = kChild | SS_BITMAP | SS_NOTIFY | SS_REALSIZECONTROL;
+
+inline constexpr POINT kWindow{0, 0};
+inline constexpr POINT kInFrame1{480, 1960};
+inline constexpr POINT kInFrame2{2160, 120};
+inline constexpr POINT kInFrame3{480, 120};
+
+// In creation order.
+inline constexpr std::array<ControlSpec, 12> kControls{{
+    {kFrame2, L"BUTTON", kFrame, 0, L"Raidės", kWindow, {2160, 120, 2415, 975}, FontKind::dialog},
+    {kCheck2,
+     L"BUTTON",
+     kCheckBox,
+     0,
+     L"&Visos raidės didžiosios",
+     kInFrame2,
+     {240, 560, 2000, 255},
+     FontKind::dialog},
+    {kCheck1,
+     L"BUTTON",
+     kCheckBox,
+     0,
+     L"Pirma &raidė didžioji",
+     kInFrame2,
+     {240, 220, 1815, 255},
+     FontKind::dialog},
+    {kPicture2, L"STATIC", kPicture, 0, nullptr, kWindow, {30, 3240, 315, 315}, FontKind::dialog},
+    {kFrame1,
+     L"BUTTON",
+     kFrame,
+     0,
+     L"Suma žodžiais",
+     kWindow,
+     {480, 1960, 4095, 1455},
+     FontKind::dialog},
+    {kLabel1,
+     L"STATIC",
+     kChild | SS_LEFT | SS_NOPREFIX,
+     0,
+     L"",
+     kInFrame1,
+     {60, 240, 3945, 1160},
+     FontKind::label},
+    {kCommand1,
+     L"BUTTON",
+     kChild | BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+     0,
+     L"&Pasakyk",
+     kWindow,
+     {2835, 1310, 1335, 615},
+     FontKind::button},
+    {kText1,
+     L"EDIT",
+     kChild | ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
+     WS_EX_CLIENTEDGE,
+     L"",
+     kWindow,
+     {600, 1320, 1815, 495},
+     FontKind::text},
+    {kPicture1, L"STATIC", kPicture, 0, nullptr, kWindow, {4680, 3240, 315, 315}, FontKind::dialog},
+    {kFrame3, L"BUTTON", kFrame, 0, L"Forma", kWindow, {480, 120, 1575, 975}, FontKind::dialog},
+    {kOption2,
+     L"BUTTON",
+     kChild | BS_AUTORADIOBUTTON,
+     0,
+     L"&Skaičiai",
+     kInFrame3,
+     {240, 560, 975, 255},
+     FontKind::dialog},
+    {kOption1,
+     L"BUTTON",
+     kChild | BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP,
+     0,
+     L"P&inigai",
+     kInFrame3,
+     {240, 220, 1215, 255},
+     FontKind::dialog},
+}};
+
+// The dialog manager tabs in z-order, so the controls are stacked in the tab
+// order: Text1, Command1, the options, the check boxes; each label above its
+// frame so the frame does not paint over it.
+inline constexpr std::array<ControlId, 12> kTabOrder{kText1,    kCommand1, kOption1, kOption2,
+                                                     kCheck1,   kCheck2,   kLabel1,  kFrame1,
+                                                     kPicture1, kPicture2, kFrame2,  kFrame3};
+
+struct Tooltip {
+    ControlId id;
+    const wchar_t* text;
+};
+
+inline constexpr std::array<Tooltip, 3> kTooltips{{
+    {kText1, L"Čia įrašyk skaičius"},
+    {kPicture2, L" Išverstą tekstą patalpina į Clipbord'ą "},
+    {kPicture1, L" Užbaigti programą "},
+}};
+
+}  // namespace numora::ui

@@ -1,0 +1,22 @@
+// Text at the Windows edge: UTF-16 for the API, UTF-8 for the engine.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace numora::win {
+
+std::string to_utf8(std::wstring_view text);
+std::wstring to_wide(std::string_view text);
+std::wstring window_text(HWND window);
+
+// The user's decimal and grouping separators, UTF-8.
+struct UserSeparators {
+    std::string decimal = ".";
+    std::string grouping;
+};
+UserSeparators user_separators();
+
+}  // namespace numora::win
