@@ -1,0 +1,82 @@
+#!/bin/bash
+# Drives the real numora.exe under wine64 on Xvfb as a user would: keys typed,
+# the label, the message box and the clipboard read back from outside.
+# Usage: window_smoke.sh PATH-TO-numora.exe SCREENSHOT.png
+set -uo pipefail
+exe=$1 shot=$2
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+wine=("$root/scripts/wine-run")
+export LANG=C.UTF-8
+passed=0 failed=0
+ok() { passed=$((passed + 1)); }
+fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
+
+if [[ -z "${DISPLAY:-}" ]]; then
+    display=:$((90 + RANDOM % 100))
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    trap 'kill $xvfb 2>/dev/null' EXIT
+    export DISPLAY=$display
+    sleep 1
+    # A running wineserver keeps the display it started on, clipboard included.
+    WINEPREFIX="${WINEPREFIX:-$root/build/wine-prefix}" /usr/lib/wine/wineserver -k 2>/dev/null
+fi
+# Without a window manager Wine waits on every close unless it manages none.
+"${wine[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+"${wine[@]}" "$exe" &
+app=$!
+window=""
+for _ in $(seq 50); do
+    window=$(xdotool search --name "Suma žodžiais" 2>/dev/null | head -1)
+    [[ -n $window ]] && break
+    sleep 0.2
+done
+[[ -n $window ]] || { echo "FAIL: the window did not open"; echo "0 passed, 1 failed"; exit 1; }
+sleep 0.5
+
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+clipboard_is() {  # Wine hands the clipboard to X a moment after the program sets it
+    for _ in $(seq 30); do [[ $(clipboard) == "$1" ]] && return 0; sleep 0.1; done
+    return 1
+}
+request() {  # types TEXT into the number box and presses Enter
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    xdotool mousemove --window "$window" 100 120 click 1  # into the number box
+    xdotool key ctrl+a BackSpace
+    xdotool type --delay 20 -- "$1"
+    xdotool key Return
+    sleep 0.7
+}
+message_box() { xdotool search --name '^Numora$' 2>/dev/null | head -1; }
+
+printf "before" | xclip -selection clipboard
+request "1234.56"
+expected="Vienas tūkstantis du šimtai trisdešimt keturi Lt 56 ct"
+clipboard_is "$expected" && ok || fail "clipboard after 1234.56: $(clipboard)"
+import -window root "$shot" 2>/dev/null
+
+for refused in abc 1000000000 -5; do
+    printf 'keep me' | xclip -selection clipboard
+    request "$refused"
+    box=$(message_box)
+    [[ -n $box ]] && ok || fail "no message box for $refused"
+    xdotool key Return
+    sleep 0.5
+    [[ $(clipboard) == "keep me" ]] && ok || fail "clipboard changed by $refused: $(clipboard)"
+done
+
+# The cross picture ends the program with exit code 0.
+geometry=$(xdotool getwindowgeometry --shell "$window")
+eval "$geometry"
+xdotool mousemove $((X + WIDTH - 12)) $((Y + HEIGHT - 12)) click 1
+for _ in $(seq 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
+if kill -0 $app 2>/dev/null; then
+    fail "the cross did not end the program"
+    kill $app
+else
+    wait $app && ok || fail "exit code $?"
+fi
+
+echo "$passed passed, $failed failed"
+[[ $failed == 0 ]]

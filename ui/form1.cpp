@@ -1,0 +1,301 @@
+#include "form1.hpp"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "clipboard.hpp"
+#include "module1.hpp"
+#include "pictures.hpp"
+#include "request.hpp"
+#include "resource_ids.h"
+#include "win_text.hpp"
+
+namespace numora::ui {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Form1";
+constexpr wchar_t kTitle[] = L"Suma žodžiais";
+constexpr wchar_t kAppTitle[] = L"Numora";
+constexpr wchar_t kClipboardFailed[] = L"Nepavyko įdėti teksto į iškarpinę";
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+constexpr BYTE kBalticCharset = 186;
+
+Form1* self_of(HWND hwnd) {
+    return reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+win::ScopedFont make_font(const FontSpec& spec, UINT dpi) {
+    return win::ScopedFont(CreateFontW(
+        -to_pixels(spec.height_twips, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kBalticCharset,
+        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, spec.face));
+}
+
+win::ScopedFont make_dialog_font(UINT dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
+        return win::ScopedFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    }
+    return win::ScopedFont(CreateFontIndirectW(&metrics.lfMessageFont));
+}
+
+RECT window_rect_for(UINT dpi) {
+    RECT rect{0, 0, to_pixels(kClientTwips.cx, dpi), to_pixels(kClientTwips.cy, dpi)};
+    AdjustWindowRectExForDpi(&rect, kWindowStyle, FALSE, 0, dpi);
+    return rect;
+}
+
+}  // namespace
+
+Form1::Form1(HINSTANCE instance) : instance_(instance) {}
+
+bool Form1::Form_Load(int show) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &FormProc;
+    wc.hInstance = instance_;
+    wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(IDI_NUMORA));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    if (!RegisterClassExW(&wc)) return false;
+    if (!CreateWindowExW(0, kClassName, kTitle, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, this)) {
+        return false;
+    }
+    // The word tables are compile-time data: nothing to fill at load.
+    Module1::extend_system_menu(hwnd_);
+    ShowWindow(hwnd_, show);
+    SetFocus(control(kText1));
+    Module1::install(hwnd_);
+    return true;
+}
+
+LRESULT CALLBACK Form1::FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    Form1* self = self_of(hwnd);
+    return self != nullptr ? self->handle(message, wParam, lParam)
+                           : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_ACTIVATE:
+            OnActivate(wParam);
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+void Form1::OnCreate() {
+    cross_ = win::load_bitmap(instance_, IDB_PICTURE1);
+    question_ = win::load_gif(instance_, IDR_PICTURE2_GIF);
+    create_controls();
+    create_tooltips();
+    lay_out(GetDpiForWindow(hwnd_));
+    // Centred on the screen, whose DPI the window has now.
+    const RECT size = window_rect_for(dpi_);
+    const int width = size.right - size.left;
+    const int height = size.bottom - size.top;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::create_controls() {
+    for (const auto& spec : kControls) {
+        CreateWindowExW(spec.ex_style, spec.window_class, spec.text, spec.style, 0, 0, 0, 0, hwnd_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+    }
+    HWND after = HWND_TOP;
+    for (const ControlId id : kTabOrder) {
+        SetWindowPos(control(id), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = control(id);
+    }
+    SendMessageW(control(kPicture1), STM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(cross_.get()));
+    SendMessageW(control(kPicture2), STM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(question_.get()));
+    SendMessageW(control(kOption1), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(control(kCheck1), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(control(kText1), EM_SETLIMITTEXT, 0, 0);  // no length limit
+    SetWindowSubclass(control(kText1), &Text1Proc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Form1::create_tooltips() {
+    HWND tips =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
+    for (const auto& tip : kTooltips) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd_;
+        tool.uId = reinterpret_cast<UINT_PTR>(control(tip.id));
+        tool.lpszText = const_cast<wchar_t*>(tip.text);
+        SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void Form1::make_fonts(UINT dpi) {
+    dialog_font_ = make_dialog_font(dpi);
+    label_font_ = make_font(kLabelFont, dpi);
+    button_font_ = make_font(kButtonFont, dpi);
+    text_font_ = make_font(kTextFont, dpi);
+}
+
+void Form1::lay_out(UINT dpi) {
+    dpi_ = dpi;
+    make_fonts(dpi);
+    for (const auto& spec : kControls) {
+        const int left = spec.origin.x + spec.twips.left;
+        const int top = spec.origin.y + spec.twips.top;
+        const int x = to_pixels(left, dpi);
+        const int y = to_pixels(top, dpi);
+        SetWindowPos(control(spec.id), nullptr, x, y, to_pixels(left + spec.twips.right, dpi) - x,
+                     to_pixels(top + spec.twips.bottom, dpi) - y, SWP_NOZORDER | SWP_NOACTIVATE);
+        HFONT font = spec.font == FontKind::label    ? label_font_.get()
+                     : spec.font == FontKind::button ? button_font_.get()
+                     : spec.font == FontKind::text   ? text_font_.get()
+                                                     : dialog_font_.get();
+        SendMessageW(control(spec.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+}
+
+void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    lay_out(dpi);
+    const RECT size = window_rect_for(dpi);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.right - size.left,
+                 size.bottom - size.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::OnCommand(int id, int code) {
+    if (id == kCommand1 && code == BN_CLICKED) Command1_Click();
+    if (id == kCheck2 && code == BN_CLICKED) Check2_Click();
+    if (id == kPicture1 && code == STN_CLICKED) Picture1_Click();
+    if ((id == kOption1 || id == kOption2) && code == BN_CLICKED) {
+        // Tab enters the option group at the selected button.
+        for (const ControlId option : {kOption1, kOption2}) {
+            const LONG_PTR style = GetWindowLongPtrW(control(option), GWL_STYLE);
+            SetWindowLongPtrW(control(option), GWL_STYLE,
+                              checked(option) ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+        }
+    }
+}
+
+void Form1::OnActivate(WPARAM state) {
+    // Typing goes on where it was after a message box or another program.
+    if (LOWORD(state) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd_, focus)) focus_ = focus;
+    } else {
+        SetFocus(focus_ != nullptr ? focus_ : control(kText1));
+    }
+}
+
+LRESULT Form1::OnCtlColorStatic(HDC dc, HWND control_window) {
+    if (control_window == control(kLabel1)) {
+        SetTextColor(dc, RGB(0, 0, 255));
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(control_window));
+}
+
+void Form1::OnClose() {
+    Form_Unload();
+    DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK Form1::Text1Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR self) {
+    auto* form = reinterpret_cast<Form1*>(self);
+    if (message == WM_GETDLGCODE && lParam != 0 &&
+        reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
+        // Enter belongs to the box, not to the dialog manager's default button.
+        return DLGC_WANTALLKEYS | DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_CHAR) {
+        auto key = static_cast<wchar_t>(wParam);
+        if (!form->Text1_KeyPress(key)) return 0;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+bool Form1::Text1_KeyPress(wchar_t& key) {
+    if (key != L'\r') return true;
+    key = 0;
+    Command1_Click();
+    return false;
+}
+
+bool Form1::checked(ControlId id) const {
+    return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Form1::show_message(const wchar_t* text) const {
+    MessageBoxW(hwnd_, text, kAppTitle, MB_OK);
+}
+
+void Form1::Command1_Click() {
+    const auto separators = win::user_separators();
+    const Style style{.money = checked(kOption1),
+                      .first_capital = checked(kCheck1),
+                      .all_capitals = checked(kCheck2)};
+    const auto typed = win::to_utf8(win::window_text(control(kText1)));
+    const auto outcome = request(typed, {separators.decimal, separators.grouping}, style);
+    if (!outcome.accepted) {
+        show_message(win::to_wide(outcome.text).c_str());
+        // A refusal never touches the clipboard: the user's copy stays there.
+        if (outcome.text != kTooLarge) Check2_Click();
+        return;
+    }
+    SetWindowTextW(control(kLabel1), win::to_wide(outcome.text).c_str());
+    Check2_Click();
+    if (!win::put_clipboard_text(hwnd_, win::window_text(control(kLabel1)))) {
+        show_message(kClipboardFailed);
+    }
+}
+
+void Form1::Check2_Click() {
+    EnableWindow(control(kCheck1), !checked(kCheck2));
+}
+
+void Form1::Picture1_Click() {
+    OnClose();
+}
+
+void Form1::Form_Unload() {
+    Module1::remove(hwnd_);
+}
+
+}  // namespace numora::ui
