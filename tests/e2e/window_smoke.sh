@@ -66,6 +66,17 @@ for refused in abc 1000000000 -5; do
     [[ $(clipboard) == "keep me" ]] && ok || fail "clipboard changed by $refused: $(clipboard)"
 done
 
+# "Apie..." is the system menu's last item: Alt+Space, Up, Return.
+xdotool windowactivate --sync "$window" >/dev/null 2>&1
+xdotool key alt+space
+sleep 0.5
+xdotool key Up Return
+sleep 0.7
+[[ -n $(message_box) ]] && ok || fail "no About box"
+xdotool key Return
+sleep 0.5
+[[ -z $(message_box) ]] && ok || fail "the About box did not close"
+
 # The cross picture ends the program with exit code 0.
 geometry=$(xdotool getwindowgeometry --shell "$window")
 eval "$geometry"
