@@ -23,9 +23,7 @@ LocaleSeparators locale_separators() {
     // Only the numeric category is taken from the environment.
     if (std::setlocale(LC_NUMERIC, "") == nullptr) return separators;
     const std::lconv* conv = std::localeconv();
-    if (conv->decimal_point != nullptr && *conv->decimal_point != '\0') {
-        separators.decimal = conv->decimal_point;
-    }
+    if (conv->decimal_point != nullptr) separators.decimal = conv->decimal_point;
     if (conv->thousands_sep != nullptr) separators.grouping = conv->thousands_sep;
     std::setlocale(LC_NUMERIC, "C");
     return separators;

@@ -51,8 +51,6 @@ public:
     explicit Converter(const Options& options)
         : locale_(numora::cli::locale_separators()), style_(options.style) {
         if (options.decimal) locale_.decimal = *options.decimal;
-        // A grouping separator equal to the chosen decimal one is dropped.
-        if (locale_.grouping == locale_.decimal) locale_.grouping.clear();
         separators_ = {locale_.decimal, locale_.grouping};
     }
 

@@ -27,20 +27,23 @@ std::string apply_case(const std::string& words, const Style& style) {
 
 }  // namespace
 
-std::string rodyk(double whole, const Style& style, std::string_view typed,
-                  const Separators& separators) {
+std::string format_amount(double whole, double typed_value, const Style& style) {
     std::string text = apply_case(versk(whole), style);
     if (style.money) {
         if (!trim_spaces(text).empty()) text += kLt;
-        const Parsed parsed = parse_number(typed, separators);
-        const double value = parsed.status == ParseStatus::number ? parsed.value : whole;
-        if (const int cents = hundredths(value); cents > 0) {
+        if (const int cents = hundredths(typed_value); cents > 0) {
             text += kSpace;
             text += std::to_string(cents);
             text += kCt;
         }
     }
     return std::string(trim_spaces(text));
+}
+
+std::string rodyk(double whole, const Style& style, std::string_view typed,
+                  const Separators& separators) {
+    const Parsed parsed = parse_number(typed, separators);
+    return format_amount(whole, parsed.status == ParseStatus::number ? parsed.value : whole, style);
 }
 
 }  // namespace numora

@@ -18,7 +18,10 @@ struct Style {
 int hundredths(double value);
 
 // Words for the whole value in the chosen case; in money mode " Lt" after
-// non-empty words and the hundredths of the typed text. Trimmed of U+0020.
+// non-empty words and the hundredths of the typed value. Trimmed of U+0020.
+std::string format_amount(double whole, double typed_value, const Style& style);
+
+// The same for a typed text, converted as the numeric test converts it.
 std::string rodyk(double whole, const Style& style, std::string_view typed,
                   const Separators& separators);
 

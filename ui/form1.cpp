@@ -25,10 +25,10 @@ Form1* self_of(HWND hwnd) {
     return reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-win::ScopedFont make_font(const FontSpec& spec, UINT dpi) {
+win::ScopedFont make_font(const FontDesign& font, UINT dpi) {
     return win::ScopedFont(CreateFontW(
-        -to_pixels(spec.height_twips, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kBalticCharset,
-        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, spec.face));
+        -to_pixels(font.height_twips, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kBalticCharset,
+        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.face));
 }
 
 win::ScopedFont make_dialog_font(UINT dpi) {
@@ -130,9 +130,10 @@ void Form1::OnCreate() {
 }
 
 void Form1::create_controls() {
-    for (const auto& spec : kControls) {
-        CreateWindowExW(spec.ex_style, spec.window_class, spec.text, spec.style, 0, 0, 0, 0, hwnd_,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+    for (const auto& design : kControls) {
+        CreateWindowExW(design.ex_style, design.window_class, design.text, design.style, 0, 0, 0, 0,
+                        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance_,
+                        nullptr);
     }
     HWND after = HWND_TOP;
     for (const ControlId id : kTabOrder) {
@@ -166,27 +167,25 @@ void Form1::create_tooltips() {
 }
 
 void Form1::make_fonts(UINT dpi) {
-    dialog_font_ = make_dialog_font(dpi);
-    label_font_ = make_font(kLabelFont, dpi);
-    button_font_ = make_font(kButtonFont, dpi);
-    text_font_ = make_font(kTextFont, dpi);
+    fonts_[static_cast<std::size_t>(FontKind::dialog)] = make_dialog_font(dpi);
+    fonts_[static_cast<std::size_t>(FontKind::label)] = make_font(kLabelFont, dpi);
+    fonts_[static_cast<std::size_t>(FontKind::button)] = make_font(kButtonFont, dpi);
+    fonts_[static_cast<std::size_t>(FontKind::text)] = make_font(kTextFont, dpi);
 }
 
 void Form1::lay_out(UINT dpi) {
     dpi_ = dpi;
     make_fonts(dpi);
-    for (const auto& spec : kControls) {
-        const int left = spec.origin.x + spec.twips.left;
-        const int top = spec.origin.y + spec.twips.top;
+    for (const auto& design : kControls) {
+        const int left = design.origin.x + design.twips.left;
+        const int top = design.origin.y + design.twips.top;
         const int x = to_pixels(left, dpi);
         const int y = to_pixels(top, dpi);
-        SetWindowPos(control(spec.id), nullptr, x, y, to_pixels(left + spec.twips.right, dpi) - x,
-                     to_pixels(top + spec.twips.bottom, dpi) - y, SWP_NOZORDER | SWP_NOACTIVATE);
-        HFONT font = spec.font == FontKind::label    ? label_font_.get()
-                     : spec.font == FontKind::button ? button_font_.get()
-                     : spec.font == FontKind::text   ? text_font_.get()
-                                                     : dialog_font_.get();
-        SendMessageW(control(spec.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SetWindowPos(control(design.id), nullptr, x, y,
+                     to_pixels(left + design.twips.right, dpi) - x,
+                     to_pixels(top + design.twips.bottom, dpi) - y, SWP_NOZORDER | SWP_NOACTIVATE);
+        const HFONT font = fonts_[static_cast<std::size_t>(design.font)].get();
+        SendMessageW(control(design.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
 }
 

@@ -54,10 +54,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND focus_ = nullptr;  // the control that had the focus when the window lost it
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-    win::ScopedFont dialog_font_;
-    win::ScopedFont label_font_;
-    win::ScopedFont button_font_;
-    win::ScopedFont text_font_;
+    std::array<win::ScopedFont, 4> fonts_;  // indexed by FontKind
     win::ScopedBitmap cross_;
     win::ScopedBitmap question_;
 };

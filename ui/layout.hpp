@@ -19,16 +19,16 @@ inline int to_pixels(int twips, UINT dpi) {
 
 enum class FontKind { dialog, label, button, text };
 
-struct FontSpec {
+struct FontDesign {
     const wchar_t* face;
     int height_twips;  // character height: 9.75 pt = 195 twips
 };
 
-inline constexpr FontSpec kLabelFont{L"MS Sans Serif", 195};
-inline constexpr FontSpec kButtonFont{L"Verdana", 225};
-inline constexpr FontSpec kTextFont{L"MS Sans Serif", 270};
+inline constexpr FontDesign kLabelFont{L"MS Sans Serif", 195};
+inline constexpr FontDesign kButtonFont{L"Verdana", 225};
+inline constexpr FontDesign kTextFont{L"MS Sans Serif", 270};
 
-struct ControlSpec {
+struct ControlDesign {
     ControlId id;
     const wchar_t* window_class;
     DWORD style;
@@ -40,8 +40,13 @@ struct ControlSpec {
 };
 
 inline constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+inline constexpr DWORD kTabGroup = WS_TABSTOP | WS_GROUP;
 inline constexpr DWORD kFrame = kChild | BS_GROUPBOX;
-inline constexpr DWORD kCheckBox = kChild | BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP;
+inline constexpr DWORD kCheckBox = kChild | BS_AUTOCHECKBOX | kTabGroup;
+inline constexpr DWORD kOption = kChild | BS_AUTORADIOBUTTON;
+inline constexpr DWORD kButton = kChild | BS_PUSHBUTTON | kTabGroup;
+inline constexpr DWORD kEdit = kChild | ES_LEFT | ES_AUTOHSCROLL | kTabGroup;
+inline constexpr DWORD kLabel = kChild | SS_LEFT | SS_NOPREFIX;
 inline constexpr DWORD kPicture = kChild | SS_BITMAP | SS_NOTIFY | SS_REALSIZECONTROL;
 
 inline constexpr POINT kWindow{0, 0};
@@ -50,76 +55,22 @@ inline constexpr POINT kInFrame2{2160, 120};
 inline constexpr POINT kInFrame3{480, 120};
 
 // In creation order.
-inline constexpr std::array<ControlSpec, 12> kControls{{
-    {kFrame2, L"BUTTON", kFrame, 0, L"Raidės", kWindow, {2160, 120, 2415, 975}, FontKind::dialog},
-    {kCheck2,
-     L"BUTTON",
-     kCheckBox,
-     0,
-     L"&Visos raidės didžiosios",
-     kInFrame2,
-     {240, 560, 2000, 255},
-     FontKind::dialog},
-    {kCheck1,
-     L"BUTTON",
-     kCheckBox,
-     0,
-     L"Pirma &raidė didžioji",
-     kInFrame2,
-     {240, 220, 1815, 255},
-     FontKind::dialog},
-    {kPicture2, L"STATIC", kPicture, 0, nullptr, kWindow, {30, 3240, 315, 315}, FontKind::dialog},
-    {kFrame1,
-     L"BUTTON",
-     kFrame,
-     0,
-     L"Suma žodžiais",
-     kWindow,
-     {480, 1960, 4095, 1455},
-     FontKind::dialog},
-    {kLabel1,
-     L"STATIC",
-     kChild | SS_LEFT | SS_NOPREFIX,
-     0,
-     L"",
-     kInFrame1,
-     {60, 240, 3945, 1160},
-     FontKind::label},
-    {kCommand1,
-     L"BUTTON",
-     kChild | BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
-     0,
-     L"&Pasakyk",
-     kWindow,
-     {2835, 1310, 1335, 615},
-     FontKind::button},
-    {kText1,
-     L"EDIT",
-     kChild | ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
-     WS_EX_CLIENTEDGE,
-     L"",
-     kWindow,
-     {600, 1320, 1815, 495},
-     FontKind::text},
-    {kPicture1, L"STATIC", kPicture, 0, nullptr, kWindow, {4680, 3240, 315, 315}, FontKind::dialog},
-    {kFrame3, L"BUTTON", kFrame, 0, L"Forma", kWindow, {480, 120, 1575, 975}, FontKind::dialog},
-    {kOption2,
-     L"BUTTON",
-     kChild | BS_AUTORADIOBUTTON,
-     0,
-     L"&Skaičiai",
-     kInFrame3,
-     {240, 560, 975, 255},
-     FontKind::dialog},
-    {kOption1,
-     L"BUTTON",
-     kChild | BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP,
-     0,
-     L"P&inigai",
-     kInFrame3,
-     {240, 220, 1215, 255},
-     FontKind::dialog},
+// clang-format off
+inline constexpr std::array<ControlDesign, 12> kControls{{
+    {kFrame2,   L"BUTTON", kFrame,    0, L"Raidės",                   kWindow,   {2160, 120, 2415, 975},  FontKind::dialog},
+    {kCheck2,   L"BUTTON", kCheckBox, 0, L"&Visos raidės didžiosios", kInFrame2, {240, 560, 2000, 255},   FontKind::dialog},
+    {kCheck1,   L"BUTTON", kCheckBox, 0, L"Pirma &raidė didžioji",    kInFrame2, {240, 220, 1815, 255},   FontKind::dialog},
+    {kPicture2, L"STATIC", kPicture,  0, nullptr,                     kWindow,   {30, 3240, 315, 315},    FontKind::dialog},
+    {kFrame1,   L"BUTTON", kFrame,    0, L"Suma žodžiais",            kWindow,   {480, 1960, 4095, 1455}, FontKind::dialog},
+    {kLabel1,   L"STATIC", kLabel,    0, L"",                         kInFrame1, {60, 240, 3945, 1160},   FontKind::label},
+    {kCommand1, L"BUTTON", kButton,   0, L"&Pasakyk",                 kWindow,   {2835, 1310, 1335, 615}, FontKind::button},
+    {kText1,    L"EDIT",   kEdit,     WS_EX_CLIENTEDGE, L"",          kWindow,   {600, 1320, 1815, 495},  FontKind::text},
+    {kPicture1, L"STATIC", kPicture,  0, nullptr,                     kWindow,   {4680, 3240, 315, 315},  FontKind::dialog},
+    {kFrame3,   L"BUTTON", kFrame,    0, L"Forma",                    kWindow,   {480, 120, 1575, 975},   FontKind::dialog},
+    {kOption2,  L"BUTTON", kOption,   0, L"&Skaičiai",                kInFrame3, {240, 560, 975, 255},    FontKind::dialog},
+    {kOption1,  L"BUTTON", kOption | kTabGroup, 0, L"P&inigai",       kInFrame3, {240, 220, 1215, 255},   FontKind::dialog},
 }};
+// clang-format on
 
 // The dialog manager tabs in z-order, so the controls are stacked in the tab
 // order: Text1, Command1, the options, the check boxes; each label above its

@@ -42,12 +42,7 @@ std::string user_locale_text(LCTYPE type) {
 }  // namespace
 
 UserSeparators user_separators() {
-    UserSeparators separators;
-    if (auto decimal = user_locale_text(LOCALE_SDECIMAL); !decimal.empty()) {
-        separators.decimal = std::move(decimal);
-    }
-    separators.grouping = user_locale_text(LOCALE_STHOUSAND);
-    return separators;
+    return {user_locale_text(LOCALE_SDECIMAL), user_locale_text(LOCALE_STHOUSAND)};
 }
 
 }  // namespace numora::win
