@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <string_view>
 
 #include "clipboard.hpp"
 #include "module1.hpp"
@@ -25,19 +26,47 @@ Form1* self_of(HWND hwnd) {
     return reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-win::ScopedFont make_font(const FontDesign& font, UINT dpi) {
-    return win::ScopedFont(CreateFontW(
-        -to_pixels(font.height_twips, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kBalticCharset,
-        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font.face));
+win::ScopedFont make_font(const wchar_t* face, int height_pixels) {
+    return win::ScopedFont(CreateFontW(-height_pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                       kBalticCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                       DEFAULT_QUALITY, DEFAULT_PITCH, face));
 }
 
-win::ScopedFont make_dialog_font(UINT dpi) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
-        return win::ScopedFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+win::ScopedFont make_font(const FontDesign& font, UINT dpi) {
+    return make_font(font.face, font_pixels(font.height_twips, dpi));
+}
+
+bool has_check_mark(const ControlDesign& design) {
+    const DWORD kind = design.style & BS_TYPEMASK;
+    return design.window_class == std::wstring_view(L"BUTTON") &&
+           (kind == BS_AUTOCHECKBOX || kind == BS_AUTORADIOBUTTON);
+}
+
+// Whether every option and check-box caption fits beside its mark in this font.
+bool captions_fit(HFONT font, UINT dpi) {
+    const int mark = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + MulDiv(4, dpi, 96);
+    HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    bool fit = true;
+    for (const auto& design : kControls) {
+        if (!has_check_mark(design)) continue;
+        RECT caption{};
+        DrawTextW(dc, design.text, -1, &caption, DT_CALCRECT | DT_SINGLELINE);
+        fit = fit && mark + caption.right <= to_pixels(design.twips.right, dpi);
     }
-    return win::ScopedFont(CreateFontIndirectW(&metrics.lfMessageFont));
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return fit;
+}
+
+// The captions were sized for the classic dialog font. Where the font standing
+// in for it is wider, a pixel or two less keeps them whole.
+win::ScopedFont make_dialog_font(UINT dpi) {
+    const int designed = font_pixels(kDialogFont.height_twips, dpi);
+    for (int height = designed;; --height) {
+        win::ScopedFont font = make_font(kDialogFont.face, height);
+        if (height * 4 <= designed * 3 || captions_fit(font.get(), dpi)) return font;
+    }
 }
 
 RECT window_rect_for(UINT dpi) {

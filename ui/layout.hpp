@@ -17,6 +17,12 @@ inline int to_pixels(int twips, UINT dpi) {
     return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
 }
 
+// Font heights round down: at 144 dpi 9.75 pt is 19 px, not 20, so the
+// text never outgrows the boxes that were drawn around it.
+inline int font_pixels(int twips, UINT dpi) {
+    return static_cast<int>(static_cast<long long>(twips) * dpi / kTwipsPerInch);
+}
+
 enum class FontKind { dialog, label, button, text };
 
 struct FontDesign {
@@ -24,6 +30,9 @@ struct FontDesign {
     int height_twips;  // character height: 9.75 pt = 195 twips
 };
 
+// The classic 8.25 pt dialog font, which the captions were sized for: the newer
+// message fonts are wide enough to clip the check-box captions.
+inline constexpr FontDesign kDialogFont{L"MS Sans Serif", 165};
 inline constexpr FontDesign kLabelFont{L"MS Sans Serif", 195};
 inline constexpr FontDesign kButtonFont{L"Verdana", 225};
 inline constexpr FontDesign kTextFont{L"MS Sans Serif", 270};

@@ -4,25 +4,11 @@
 # Usage: window_smoke.sh PATH-TO-numora.exe SCREENSHOT.png
 set -uo pipefail
 exe=$1 shot=$2
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-wine=("$root/scripts/wine-run")
 export LANG=C.UTF-8
 passed=0 failed=0
 ok() { passed=$((passed + 1)); }
 fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
-
-if [[ -z "${DISPLAY:-}" ]]; then
-    display=:$((90 + RANDOM % 100))
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    trap 'kill $xvfb 2>/dev/null' EXIT
-    export DISPLAY=$display
-    sleep 1
-    # A running wineserver keeps the display it started on, clipboard included.
-    WINEPREFIX="${WINEPREFIX:-$root/build/wine-prefix}" /usr/lib/wine/wineserver -k 2>/dev/null
-fi
-# Without a window manager Wine waits on every close unless it manages none.
-"${wine[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+source "$(dirname "${BASH_SOURCE[0]}")/wine_desktop.sh"
 
 "${wine[@]}" "$exe" &
 app=$!
@@ -54,7 +40,8 @@ printf "before" | xclip -selection clipboard
 request "1234.56"
 expected="Vienas tūkstantis du šimtai trisdešimt keturi Lt 56 ct"
 clipboard_is "$expected" && ok || fail "clipboard after 1234.56: $(clipboard)"
-import -window root "$shot" 2>/dev/null
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root -crop "$((WIDTH + 2))x$((HEIGHT + 2))+$((X - 1))+$((Y - 1))" +repage "$shot" 2>/dev/null
 
 for refused in abc 1000000000 -5; do
     printf 'keep me' | xclip -selection clipboard

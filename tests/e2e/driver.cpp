@@ -1,0 +1,328 @@
+#include "driver.hpp"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <stdexcept>
+#include <utility>
+
+#include "control_ids.hpp"
+
+namespace numora::e2e {
+namespace {
+
+std::wstring environment(const wchar_t* name) {
+    wchar_t value[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::wstring(value, length) : std::wstring();
+}
+
+std::wstring class_of(HWND window) {
+    wchar_t name[64];
+    const int length = GetClassNameW(window, name, 64);
+    return std::wstring(name, static_cast<std::size_t>(length));
+}
+
+DWORD process_of(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+// WM_GETTEXT works across processes, where GetWindowTextW reads only a cached caption.
+std::wstring window_text(HWND window) {
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 2000, &copied);
+    text.resize(copied);
+    return text;
+}
+
+template <typename Visit>
+void for_each_top_window(Visit visit) {
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            (*reinterpret_cast<Visit*>(context))(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&visit));
+}
+
+template <typename Visit>
+void for_each_child(HWND parent, Visit visit) {
+    EnumChildWindows(
+        parent,
+        [](HWND window, LPARAM context) -> BOOL {
+            (*reinterpret_cast<Visit*>(context))(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&visit));
+}
+
+HWND find_top_window(DWORD process, const wchar_t* window_class) {
+    HWND found = nullptr;
+    for_each_top_window([&](HWND window) {
+        if (found == nullptr && process_of(window) == process && IsWindowVisible(window) &&
+            class_of(window) == window_class) {
+            found = window;
+        }
+    });
+    return found;
+}
+
+INPUT key_input(WORD key, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+void send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(60);  // the target's queue takes the keys a moment later
+}
+
+POINT centre_of(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void mouse(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    send({input});
+}
+
+}  // namespace
+
+App::App() {
+    std::wstring command = L"\"" + environment(L"NUMORA_EXE") + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+        throw std::runtime_error("numora.exe did not start; is NUMORA_EXE set?");
+    }
+    WaitForInputIdle(process_.hProcess, 10000);
+    wait_until([&] { return (form_ = find_top_window(process_.dwProcessId, L"Form1")); }, 10000ms);
+    if (form_ == nullptr) throw std::runtime_error("numora.exe showed no window");
+    thread_ = GetWindowThreadProcessId(form_, nullptr);
+}
+
+App::~App() {
+    if (running()) TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 5000);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+std::wstring App::text(int id) const {
+    return window_text(item(id));
+}
+
+bool App::checked(int id) const {
+    return SendMessageW(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+int App::focused_id() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(thread_, &info) || info.hwndFocus == nullptr) return 0;
+    return GetDlgCtrlID(info.hwndFocus);
+}
+
+RECT App::client_rect_of(int id) const {
+    RECT rect;
+    GetWindowRect(item(id), &rect);
+    MapWindowPoints(HWND_DESKTOP, form_, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void App::activate() const {
+    SetForegroundWindow(form_);
+    wait_until([&] { return GetForegroundWindow() == form_; }, 2000ms);
+}
+
+void App::click(int id) const {
+    activate();
+    const POINT centre = centre_of(item(id));
+    SetCursorPos(centre.x, centre.y);
+    mouse(MOUSEEVENTF_MOVE);
+    mouse(MOUSEEVENTF_LEFTDOWN);
+    mouse(MOUSEEVENTF_LEFTUP);
+}
+
+void App::fill(std::wstring_view typed) const {
+    click(numora::ui::kText1);
+    press({VK_END});
+    press({VK_SHIFT, VK_HOME});
+    press({VK_DELETE});
+    type(typed);
+    wait_until([&] { return text(numora::ui::kText1) == typed; });
+}
+
+void App::request(std::wstring_view typed) const {
+    fill(typed);
+    press({VK_RETURN});
+}
+
+bool App::running() const {
+    return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> App::wait_exit(Duration limit) const {
+    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(limit.count())) !=
+        WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+void press(std::initializer_list<WORD> chord) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : chord) inputs.push_back(key_input(key, 0));
+    for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) {
+        inputs.push_back(key_input(*key, KEYEVENTF_KEYUP));
+    }
+    send(std::move(inputs));
+}
+
+void type(std::wstring_view text) {
+    std::vector<INPUT> inputs;
+    for (const wchar_t character : text) {
+        INPUT input = key_input(0, KEYEVENTF_UNICODE);
+        input.ki.wScan = character;
+        inputs.push_back(input);
+        input.ki.dwFlags |= KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    send(std::move(inputs));
+}
+
+std::optional<MessageBoxSeen> find_message_box(const App& app) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(app.form(), &process);
+    HWND window = find_top_window(process, L"#32770");
+    if (window == nullptr) return std::nullopt;
+    MessageBoxSeen box;
+    box.window = window;
+    box.title = window_text(window);
+    for_each_child(window, [&](HWND child) {
+        if (!IsWindowVisible(child)) return;
+        const std::wstring kind = class_of(child);
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
+        if (kind == L"Button") {
+            box.buttons.push_back(GetDlgCtrlID(child));
+        } else if (kind == L"Static" && (style & SS_TYPEMASK) == SS_ICON) {
+            box.icon = SendMessageW(child, STM_GETICON, 0, 0) != 0;
+        } else if (kind == L"Static") {
+            box.text += window_text(child);
+        }
+    });
+    return box;
+}
+
+std::optional<MessageBoxSeen> wait_message_box(const App& app, Duration limit) {
+    std::optional<MessageBoxSeen> box;
+    // Seen once it is filled in: a box shows before its texts are set.
+    wait_until(
+        [&] {
+            box = find_message_box(app);
+            return box && !box->title.empty() && !box->buttons.empty();
+        },
+        limit);
+    return box;
+}
+
+void close_message_box(const MessageBoxSeen& box) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(GetDlgItem(box.window, IDOK), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                        &ignored);
+    wait_until([&] { return !IsWindow(box.window) || !IsWindowVisible(box.window); });
+}
+
+std::optional<std::wstring> visible_tooltip(const App& app) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(app.form(), &process);
+    HWND tip = find_top_window(process, TOOLTIPS_CLASSW);
+    if (tip == nullptr) return std::nullopt;
+    return window_text(tip);
+}
+
+namespace {
+
+bool open_clipboard() {
+    return wait_until([] { return OpenClipboard(nullptr) != FALSE; }, 2000ms);
+}
+
+}  // namespace
+
+std::optional<std::wstring> clipboard_text() {
+    if (!open_clipboard()) return std::nullopt;
+    std::optional<std::wstring> text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+bool set_clipboard_text(std::wstring_view text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    if (memory == nullptr) return false;
+    auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
+    text.copy(chars, text.size());
+    chars[text.size()] = L'\0';
+    GlobalUnlock(memory);
+    if (!open_clipboard()) {
+        GlobalFree(memory);
+        return false;
+    }
+    EmptyClipboard();
+    const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    if (!set) GlobalFree(memory);
+    CloseClipboard();
+    return set;
+}
+
+ClipboardHold::ClipboardHold() : held_(open_clipboard()) {}
+
+ClipboardHold::~ClipboardHold() {
+    if (held_) CloseClipboard();
+}
+
+UINT expected_dpi() {
+    const std::wstring dpi = environment(L"NUMORA_TEST_DPI");
+    return dpi.empty() ? 96 : static_cast<UINT>(std::wcstoul(dpi.c_str(), nullptr, 10));
+}
+
+namespace {
+
+std::wstring locale_text(LCTYPE what) {
+    wchar_t text[8];
+    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, what, text, 8);
+    return length > 1 ? std::wstring(text, static_cast<std::size_t>(length - 1)) : std::wstring();
+}
+
+}  // namespace
+
+std::wstring decimal_separator() {
+    return locale_text(LOCALE_SDECIMAL);
+}
+std::wstring grouping_separator() {
+    return locale_text(LOCALE_STHOUSAND);
+}
+
+}  // namespace numora::e2e

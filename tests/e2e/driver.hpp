@@ -1,0 +1,100 @@
+// Drives a running numora.exe from another process, the way a user does:
+// keys and clicks through SendInput, texts and states read back by messages.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace numora::e2e {
+
+using namespace std::chrono_literals;
+using Duration = std::chrono::milliseconds;
+
+// Polls `done` until it holds or `limit` passes; true when it held.
+template <typename Condition>
+bool wait_until(Condition done, Duration limit = 3000ms) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+// One numora.exe, started in the constructor, killed in the destructor if still running.
+class App {
+public:
+    App();
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    HWND form() const { return form_; }
+    HWND item(int id) const { return GetDlgItem(form_, id); }
+    std::wstring text(int id) const;
+    bool checked(int id) const;
+    bool enabled(int id) const { return IsWindowEnabled(item(id)) != FALSE; }
+    int focused_id() const;             // the control with the keyboard focus, 0 if none
+    RECT client_rect_of(int id) const;  // in Form1's client pixels
+
+    void activate() const;
+    void fill(std::wstring_view typed) const;     // replaces Text1's text by typing
+    void request(std::wstring_view typed) const;  // fills Text1 and presses Enter
+    void click(int id) const;                     // a real mouse click in the middle of the control
+
+    bool running() const;
+    std::optional<DWORD> wait_exit(Duration limit = 5000ms) const;  // the exit code
+    DWORD thread() const { return thread_; }
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND form_ = nullptr;
+    DWORD thread_ = 0;
+};
+
+// Keys as the keyboard sends them to the foreground window.
+void press(std::initializer_list<WORD> chord);  // e.g. {VK_MENU, 'P'}
+void type(std::wstring_view text);
+
+// A message box ("#32770") owned by the app: its texts and what it offers.
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    std::wstring title;
+    std::wstring text;
+    std::vector<int> buttons;  // their identifiers: captions follow the UI language
+    bool icon = false;
+};
+std::optional<MessageBoxSeen> find_message_box(const App& app);
+std::optional<MessageBoxSeen> wait_message_box(const App& app, Duration limit = 3000ms);
+void close_message_box(const MessageBoxSeen& box);  // presses its OK button
+
+// The tooltip the app shows now, if one is visible.
+std::optional<std::wstring> visible_tooltip(const App& app);
+
+std::optional<std::wstring> clipboard_text();
+bool set_clipboard_text(std::wstring_view text);
+
+// Holds the clipboard open, as another program might, for as long as it lives.
+class ClipboardHold {
+public:
+    ClipboardHold();
+    ~ClipboardHold();
+    ClipboardHold(const ClipboardHold&) = delete;
+    ClipboardHold& operator=(const ClipboardHold&) = delete;
+    bool held() const { return held_; }
+
+private:
+    bool held_ = false;
+};
+
+// What the run was set up with: the expected DPI and the user's decimal separator.
+UINT expected_dpi();
+std::wstring decimal_separator();
+std::wstring grouping_separator();
+
+}  // namespace numora::e2e

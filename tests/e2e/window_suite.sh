@@ -1,0 +1,33 @@
+#!/bin/bash
+# Runs the window test programs under wine64 on Xvfb, against the real numora.exe.
+# Usage: window_suite.sh default|lithuanian|dpi144 numora.exe TEST.exe...
+#   default     Wine's own user locale (decimal "."), 96 dpi
+#   lithuanian  lt_LT.UTF-8 (decimal ",", grouping U+00A0), built here with localedef
+#   dpi144      the default locale on a 144 dpi screen
+set -euo pipefail
+mode=$1 exe=$2
+shift 2
+[[ $mode == dpi144 ]] && export NUMORA_TEST_DPI=144
+source "$(dirname "${BASH_SOURCE[0]}")/wine_desktop.sh"
+
+case $mode in
+    default | dpi144) export LANG=C.UTF-8 ;;
+    lithuanian)
+        locales="$root/build/locales"
+        [[ -d $locales/lt_LT.UTF-8 ]] || {
+            mkdir -p "$locales"
+            localedef -i lt_LT -f UTF-8 "$locales/lt_LT.UTF-8"
+        }
+        export LOCPATH=$locales LANG=lt_LT.UTF-8
+        ;;
+    *) echo "window_suite: unknown mode $mode" >&2; exit 2 ;;
+esac
+# The driver starts numora.exe by its Windows path.
+export NUMORA_EXE="Z:${exe//\//\\}"
+export WINEDEBUG=-all
+NUMORA_GTEST_ARGS=${NUMORA_GTEST_ARGS:-}
+status=0
+for program in "$@"; do
+    "${wine[@]}" "$program" $NUMORA_GTEST_ARGS || status=1
+done
+exit $status

@@ -1,0 +1,386 @@
+// The real numora.exe, started and driven from outside as a user drives it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "control_ids.hpp"
+#include "driver.hpp"
+
+namespace numora::e2e {
+namespace {
+
+using namespace numora::ui;
+
+// Client-area twips of each control as designed: frame children are placed
+// from their frame's corner, so these add the frame's origin by hand.
+struct Placement {
+    ControlId id;
+    RECT twips;  // left, top, width, height
+};
+
+constexpr std::array<Placement, 12> kDesigned{{
+    {kFrame3, {480, 120, 1575, 975}},
+    {kOption1, {720, 340, 1215, 255}},
+    {kOption2, {720, 680, 975, 255}},
+    {kFrame2, {2160, 120, 2415, 975}},
+    {kCheck1, {2400, 340, 1815, 255}},
+    {kCheck2, {2400, 680, 2000, 255}},
+    {kText1, {600, 1320, 1815, 495}},
+    {kCommand1, {2835, 1310, 1335, 615}},
+    {kFrame1, {480, 1960, 4095, 1455}},
+    {kLabel1, {540, 2200, 3945, 1160}},
+    {kPicture2, {30, 3240, 315, 315}},
+    {kPicture1, {4680, 3240, 315, 315}},
+}};
+
+int pixels(int twips) {
+    return MulDiv(twips, static_cast<int>(expected_dpi()), 1440);
+}
+
+// Within a pixel: edges are rounded once, at the window's DPI.
+void expect_near(const RECT& actual, const RECT& expected) {
+    EXPECT_NEAR(actual.left, expected.left, 1);
+    EXPECT_NEAR(actual.top, expected.top, 1);
+    EXPECT_NEAR(actual.right, expected.right, 1);
+    EXPECT_NEAR(actual.bottom, expected.bottom, 1);
+}
+
+RECT designed_pixels(const RECT& twips) {
+    return {pixels(twips.left), pixels(twips.top), pixels(twips.left + twips.right),
+            pixels(twips.top + twips.bottom)};
+}
+
+bool overlap(const RECT& a, const RECT& b) {
+    RECT common;
+    return IntersectRect(&common, &a, &b) != FALSE;
+}
+
+bool inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+std::wstring with_separators(std::wstring text) {
+    for (auto [mark, separator] :
+         {std::pair{L'D', decimal_separator()}, std::pair{L'G', grouping_separator()}}) {
+        for (auto at = text.find(mark); at != std::wstring::npos; at = text.find(mark, at)) {
+            text.replace(at, 1, separator);
+            at += separator.size();
+        }
+    }
+    return text;
+}
+
+void set_checked(const App& app, int id, bool wanted) {
+    if (app.checked(id) != wanted) app.click(id);
+    ASSERT_TRUE(wait_until([&] { return app.checked(id) == wanted; })) << id;
+}
+
+void expect_result(const App& app, const std::wstring& expected) {
+    EXPECT_TRUE(wait_until([&] { return app.text(kLabel1) == expected; }))
+        << "label: " << testing::PrintToString(app.text(kLabel1));
+    EXPECT_TRUE(wait_until([&] { return clipboard_text() == expected; }))
+        << "clipboard: " << testing::PrintToString(clipboard_text().value_or(L"(none)"));
+}
+
+TEST(Window, StartsAsDesigned) {
+    App app;
+    wchar_t title[64];
+    GetWindowTextW(app.form(), title, 64);
+    EXPECT_STREQ(title, L"Suma žodžiais");
+    EXPECT_TRUE(app.checked(kOption1));
+    EXPECT_FALSE(app.checked(kOption2));
+    EXPECT_TRUE(app.checked(kCheck1));
+    EXPECT_TRUE(app.enabled(kCheck1));
+    EXPECT_FALSE(app.checked(kCheck2));
+    EXPECT_EQ(app.text(kText1), L"");
+    EXPECT_EQ(app.text(kLabel1), L"");
+    EXPECT_EQ(app.focused_id(), kText1);
+    EXPECT_EQ(app.text(kOption1), L"P&inigai");
+    EXPECT_EQ(app.text(kCheck2), L"&Visos raidės didžiosios");
+
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(app.form(), GWL_STYLE));
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+}
+
+TEST(Window, IsCentredOnTheScreen) {
+    App app;
+    RECT window, work;
+    GetWindowRect(app.form(), &window);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR(window.left - work.left, work.right - window.right, 2);
+    EXPECT_NEAR(window.top - work.top, work.bottom - window.bottom, 2);
+}
+
+TEST(Window, GeometryFollowsTheDesignAtTheScreenDpi) {
+    App app;
+    EXPECT_EQ(GetDpiForSystem(), expected_dpi());
+    RECT client;
+    GetClientRect(app.form(), &client);
+    EXPECT_NEAR(client.right, pixels(5010), 1);
+    EXPECT_NEAR(client.bottom, pixels(3570), 1);
+    for (const auto& [id, twips] : kDesigned) {
+        SCOPED_TRACE(id);
+        expect_near(app.client_rect_of(id), designed_pixels(twips));
+    }
+}
+
+TEST(Window, NoControlOverlapsAnotherOnTheSameParent) {
+    App app;
+    constexpr std::array<std::array<ControlId, 2>, 5> kFramed{{
+        {kFrame3, kOption1},
+        {kFrame3, kOption2},
+        {kFrame2, kCheck1},
+        {kFrame2, kCheck2},
+        {kFrame1, kLabel1},
+    }};
+    for (const auto& [frame, child] : kFramed) {
+        EXPECT_TRUE(inside(app.client_rect_of(child), app.client_rect_of(frame))) << child;
+    }
+    constexpr std::array<std::array<ControlId, 2>, 2> kSiblings{
+        {{kOption1, kOption2}, {kCheck1, kCheck2}}};
+    for (const auto& [a, b] : kSiblings) {
+        EXPECT_FALSE(overlap(app.client_rect_of(a), app.client_rect_of(b))) << a << " " << b;
+    }
+    constexpr std::array<ControlId, 7> kOnWindow{kFrame3, kFrame2,   kText1,   kCommand1,
+                                                 kFrame1, kPicture1, kPicture2};
+    for (auto a = kOnWindow.begin(); a != kOnWindow.end(); ++a) {
+        for (auto b = a + 1; b != kOnWindow.end(); ++b) {
+            EXPECT_FALSE(overlap(app.client_rect_of(*a), app.client_rect_of(*b)))
+                << *a << " " << *b;
+        }
+    }
+}
+
+TEST(Window, TabVisitsTheControlsInOrder) {
+    App app;
+    app.activate();
+    constexpr std::array<ControlId, 5> kOrder{kCommand1, kOption1, kCheck1, kCheck2, kText1};
+    for (const ControlId id : kOrder) {
+        press({VK_TAB});
+        EXPECT_TRUE(wait_until([&] { return app.focused_id() == id; }))
+            << "expected " << id << ", focus on " << app.focused_id();
+    }
+    // The option group is entered at the selected button, from either side.
+    press({VK_MENU, 'S'});
+    ASSERT_TRUE(wait_until([&] { return app.checked(kOption2); }));
+    press({VK_SHIFT, VK_TAB});
+    EXPECT_TRUE(wait_until([&] { return app.focused_id() == kCommand1; }));
+    press({VK_TAB});
+    EXPECT_TRUE(wait_until([&] { return app.focused_id() == kOption2; }));
+}
+
+TEST(Window, AccessKeysReachTheirControls) {
+    App app;
+    app.request(L"5");
+    expect_result(app, L"Penki Lt");
+    struct Step {
+        WORD key;
+        bool option1, option2, check1, check1_enabled, check2;
+    };
+    constexpr std::array<Step, 5> kSteps{{
+        {'S', false, true, true, true, false},
+        {'I', true, false, true, true, false},
+        {'R', true, false, false, true, false},
+        {'V', true, false, false, false, true},
+        {'V', true, false, false, true, false},
+    }};
+    for (const Step& step : kSteps) {
+        SCOPED_TRACE(static_cast<char>(step.key));
+        press({VK_MENU, step.key});
+        EXPECT_TRUE(wait_until([&] {
+            return app.checked(kOption1) == step.option1 && app.checked(kOption2) == step.option2 &&
+                   app.checked(kCheck1) == step.check1 &&
+                   app.enabled(kCheck1) == step.check1_enabled &&
+                   app.checked(kCheck2) == step.check2;
+        }));
+        // A new mode or case shows at the next request, not before.
+        EXPECT_EQ(app.text(kLabel1), L"Penki Lt");
+    }
+    // Alt+P asks with what is typed and the options now set.
+    press({VK_MENU, 'P'});
+    expect_result(app, L"penki Lt");
+}
+
+enum class Trigger { enter, alt_p, click };
+
+struct Conversion {
+    const wchar_t* typed;  // D and G stand for the user's decimal and grouping separators
+    bool money, first_capital, all_capitals;
+    Trigger trigger;
+    const wchar_t* expected;
+};
+
+constexpr std::array<Conversion, 10> kConversions{{
+    {L"5", true, true, false, Trigger::enter, L"Penki Lt"},
+    {L"5D25", true, true, false, Trigger::alt_p, L"Penki Lt 25 ct"},
+    {L"0D25", true, true, false, Trigger::click, L"25 ct"},
+    {L"1G234D5", true, true, false, Trigger::enter,
+     L"Vienas tūkstantis du šimtai trisdešimt keturi Lt 50 ct"},
+    {L"999999999D99", true, true, false, Trigger::enter,
+     L"Devyni šimtai devyniasdešimt devyni milijonai devyni šimtai devyniasdešimt devyni "
+     L"tūkstančiai devyni šimtai devyniasdešimt devyni Lt 99 ct"},
+    {L"5D25", true, true, true, Trigger::enter, L"PENKI Lt 25 ct"},
+    {L"21", false, true, false, Trigger::enter, L"Dvidešimt vienas"},
+    {L"21", false, false, false, Trigger::click, L"dvidešimt vienas"},
+    {L"21", false, false, true, Trigger::alt_p, L"DVIDEŠIMT VIENAS"},
+    {L"5D9", false, true, false, Trigger::enter, L"Penki"},
+}};
+
+TEST(Window, ConversionsReachTheLabelAndTheClipboard) {
+    App app;
+    for (const Conversion& c : kConversions) {
+        const std::wstring typed = with_separators(c.typed);
+        SCOPED_TRACE(testing::PrintToString(typed));
+        set_checked(app, c.money ? kOption1 : kOption2, true);
+        set_checked(app, kCheck2, c.all_capitals);
+        if (!c.all_capitals) set_checked(app, kCheck1, c.first_capital);
+        set_clipboard_text(L"before");
+        app.fill(typed);
+        if (c.trigger == Trigger::enter) press({VK_RETURN});
+        if (c.trigger == Trigger::alt_p) press({VK_MENU, 'P'});
+        if (c.trigger == Trigger::click) app.click(kCommand1);
+        expect_result(app, c.expected);
+        // Enter was taken as the request, never typed into the box.
+        EXPECT_EQ(app.text(kText1), typed);
+    }
+}
+
+struct Refusal {
+    const wchar_t* typed;
+    const wchar_t* message;
+};
+
+constexpr std::array<Refusal, 6> kRefusals{{
+    {L"abc", L"Turi būti skaičius"},
+    {L"", L"Turi būti skaičius"},
+    {L"1D2D3", L"Turi būti skaičius"},
+    {L"1000000000", L"Apsiribokime milijonais !"},
+    {L"-5", L"Skaičius negali būti neigiamas"},
+    {L"-0D5", L"Skaičius negali būti neigiamas"},
+}};
+
+void expect_plain_box(const MessageBoxSeen& box, const std::wstring& text) {
+    EXPECT_EQ(box.title, L"Numora");
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+    EXPECT_FALSE(box.icon);
+}
+
+TEST(Window, RefusalsShowTheirMessageAndKeepTheClipboard) {
+    App app;
+    app.request(L"5");
+    expect_result(app, L"Penki Lt");
+    for (const Refusal& r : kRefusals) {
+        const std::wstring typed = with_separators(r.typed);
+        SCOPED_TRACE(testing::PrintToString(typed));
+        ASSERT_TRUE(set_clipboard_text(L"keep me"));
+        app.request(typed);
+        const auto box = wait_message_box(app);
+        ASSERT_TRUE(box.has_value());
+        expect_plain_box(*box, r.message);
+        close_message_box(*box);
+        EXPECT_EQ(clipboard_text(), L"keep me");
+        EXPECT_EQ(app.text(kLabel1), L"Penki Lt");
+        // Typing goes on in the number box once the box is gone.
+        EXPECT_TRUE(wait_until([&] { return app.focused_id() == kText1; }));
+    }
+}
+
+TEST(Window, BusyClipboardGivesItsOwnMessage) {
+    App app;
+    {
+        ClipboardHold hold;
+        ASSERT_TRUE(hold.held());
+        app.request(L"5");
+        const auto box = wait_message_box(app, 5000ms);
+        ASSERT_TRUE(box.has_value());
+        expect_plain_box(*box, L"Nepavyko įdėti teksto į iškarpinę");
+        EXPECT_EQ(app.text(kLabel1), L"Penki Lt");
+        close_message_box(*box);
+    }
+    EXPECT_TRUE(app.running());
+    app.request(L"6");
+    expect_result(app, L"Šeši Lt");
+}
+
+TEST(Window, AboutCommandShowsTheAboutText) {
+    App app;
+    PostMessageW(app.form(), WM_SYSCOMMAND, kAboutCommand, 0);
+    const auto box = wait_message_box(app);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->title, L"Numora");
+    EXPECT_TRUE(box->icon);
+    EXPECT_EQ(box->buttons, std::vector<int>{IDOK});
+    std::vector<std::wstring> lines;
+    for (std::size_t from = 0, end; (end = box->text.find(L"\r\n", from)) != std::wstring::npos;
+         from = end + 2) {
+        lines.push_back(box->text.substr(from, end - from));
+    }
+    ASSERT_EQ(lines.size(), 7u) << testing::PrintToString(box->text);
+    EXPECT_TRUE(box->text.ends_with(L"\r\n"));
+    EXPECT_EQ(lines[4], L"Naudokitės ir džiaukitės !");
+    EXPECT_TRUE(lines[6].starts_with(L"     ") && lines[6].size() > 5 && lines[6][5] != L' ');
+    close_message_box(*box);
+    EXPECT_TRUE(app.running());
+}
+
+TEST(Window, OtherSystemCommandsReachTheWindow) {
+    App app;
+    for (const WPARAM command : {WPARAM{998}, WPARAM{kAboutCommand | 0x10000}}) {
+        PostMessageW(app.form(), WM_SYSCOMMAND, command, 0);
+        EXPECT_FALSE(wait_message_box(app, 700ms).has_value()) << command;
+        EXPECT_TRUE(app.running());
+    }
+    PostMessageW(app.form(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(app.wait_exit(), DWORD{0});
+}
+
+TEST(Window, CrossPictureEndsTheProgram) {
+    App app;
+    app.click(kPicture1);
+    EXPECT_EQ(app.wait_exit(), DWORD{0});
+}
+
+TEST(Window, TooltipsShowTheirTexts) {
+    App app;
+    constexpr std::array<std::pair<ControlId, const wchar_t*>, 3> kTips{{
+        {kText1, L"Čia įrašyk skaičius"},
+        {kPicture1, L" Užbaigti programą "},
+        {kPicture2, L" Išverstą tekstą patalpina į Clipbord'ą "},
+    }};
+    app.activate();
+    for (const auto& [id, text] : kTips) {
+        SCOPED_TRACE(id);
+        RECT rect;
+        GetWindowRect(app.item(id), &rect);
+        // Rest the pointer on the control, moving it a little as a hand does.
+        for (int step = 0; step < 3; ++step) {
+            SetCursorPos(rect.left + 3 + step, rect.top + 3 + step);
+            Sleep(50);
+        }
+        EXPECT_TRUE(wait_until([&] { return visible_tooltip(app) == text; }, 4000ms))
+            << testing::PrintToString(visible_tooltip(app).value_or(L"(none)"));
+        SetCursorPos(0, 0);
+        wait_until([&] { return !visible_tooltip(app).has_value(); }, 2000ms);
+    }
+}
+
+}  // namespace
+}  // namespace numora::e2e
+
+int main(int argc, char** argv) {
+    // Coordinates as the screen has them, whatever its DPI.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    testing::InitGoogleTest(&argc, argv);
+    const std::wstring grouping = numora::e2e::grouping_separator();
+    std::printf("user locale: decimal \"%ls\", grouping U+%04X, %u dpi\n",
+                numora::e2e::decimal_separator().c_str(),
+                grouping.empty() ? 0u : static_cast<unsigned>(grouping[0]),
+                numora::e2e::expected_dpi());
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,23 @@
+# Sourced by the window tests: a display and a Wine prefix set up for driving
+# the window. Starts its own Xvfb when DISPLAY is empty (killed on exit), and
+# sets the prefix's DPI to $NUMORA_TEST_DPI (96 when unset).
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+wine=("$root/scripts/wine-run")
+export WINEPREFIX="${WINEPREFIX:-$root/build/wine-prefix}"
+export NUMORA_TEST_DPI="${NUMORA_TEST_DPI:-96}"
+
+if [[ -z "${DISPLAY:-}" ]]; then
+    display=:$((90 + RANDOM % 100))
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    trap 'kill $xvfb 2>/dev/null' EXIT
+    export DISPLAY=$display
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+# A running wineserver keeps the display, the locale and the DPI it started with.
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+/usr/lib/wine/wineserver -w 2>/dev/null || true
+# Without a window manager Wine waits on every close unless it manages none.
+"${wine[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+"${wine[@]}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+    /d "$NUMORA_TEST_DPI" /f >/dev/null 2>&1
