@@ -1,4 +1,5 @@
-// Conversions per second of nine-digit amounts in money mode.
+// Conversions per second of nine-digit amounts in money mode, and the time a
+// megabyte of pasted text takes to be refused.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -33,6 +34,18 @@ void BM_Request(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_Request);
+
+// A megabyte pasted by mistake must be refused at once, not parsed for long.
+void BM_RequestMegabyte(benchmark::State& state) {
+    const std::string huge = std::string(1 << 20, '7') + "x";
+    const numora::Separators separators{".", ""};
+    for (auto _ : state) {
+        auto outcome = numora::request(huge, separators, numora::Style{});
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(huge.size()));
+}
+BENCHMARK(BM_RequestMegabyte)->Unit(benchmark::kMillisecond);
 
 void BM_Versk(benchmark::State& state) {
     double n = 123'456'789;
