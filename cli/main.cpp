@@ -1,4 +1,6 @@
 // numora-cli: amounts in Lithuanian words for scripts and bulk work.
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -44,6 +46,50 @@ public:
 private:
     static constexpr std::size_t kFlushAt = 64 * 1024;
     std::string buffer_;
+};
+
+// Lines of standard input, read in large blocks; the last may lack its newline.
+class Input {
+public:
+    Input() : buffer_(kBlock, '\0') {}
+
+    bool line(std::string_view& text) {
+        for (;;) {
+            const auto newline = std::string_view(buffer_).substr(begin_, end_ - begin_).find('\n');
+            if (newline != std::string_view::npos) {
+                text = std::string_view(buffer_).substr(begin_, newline);
+                begin_ += newline + 1;
+                return true;
+            }
+            if (eof_) {
+                if (begin_ == end_) return false;
+                text = std::string_view(buffer_).substr(begin_, end_ - begin_);
+                begin_ = end_;
+                return true;
+            }
+            refill();
+        }
+    }
+
+private:
+    static constexpr std::size_t kBlock = 64 * 1024;
+
+    // Moves the unfinished line to the front and reads after it, growing for long lines.
+    void refill() {
+        std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_),
+                  buffer_.begin() + static_cast<std::ptrdiff_t>(end_), buffer_.begin());
+        end_ -= begin_;
+        begin_ = 0;
+        if (buffer_.size() - end_ < kBlock / 2) buffer_.resize(buffer_.size() * 2);
+        const auto got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, stdin);
+        end_ += got;
+        eof_ = got == 0;
+    }
+
+    std::string buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool eof_ = false;
 };
 
 class Converter {
@@ -93,8 +139,9 @@ int run(const std::vector<std::string>& args) {
     if (!options->texts.empty()) {
         for (const auto& text : options->texts) all_accepted &= converter.convert(text, ++number);
     } else {
-        std::string line;
-        while (std::getline(std::cin, line)) all_accepted &= converter.convert(line, ++number);
+        Input input;
+        std::string_view line;
+        while (input.line(line)) all_accepted &= converter.convert(line, ++number);
     }
     return all_accepted ? 0 : 1;
 }

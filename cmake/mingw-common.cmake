@@ -2,9 +2,13 @@
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${NUMORA_MINGW_ARCH})
 set(NUMORA_TRIPLET ${NUMORA_MINGW_ARCH}-w64-mingw32)
-# The posix thread model: GoogleTest needs std::mutex, absent from the win32 one.
-set(CMAKE_C_COMPILER ${NUMORA_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${NUMORA_TRIPLET}-g++-posix)
+# The posix thread model where GoogleTest is built: it needs std::mutex, absent
+# from the win32 model. The release takes the win32 model: no winpthread in it.
+if(NOT NUMORA_MINGW_THREADS)
+  set(NUMORA_MINGW_THREADS posix)
+endif()
+set(CMAKE_C_COMPILER ${NUMORA_TRIPLET}-gcc-${NUMORA_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${NUMORA_TRIPLET}-g++-${NUMORA_MINGW_THREADS})
 set(CMAKE_RC_COMPILER ${NUMORA_TRIPLET}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${NUMORA_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

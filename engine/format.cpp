@@ -1,5 +1,6 @@
 #include "format.hpp"
 
+#include <array>
 #include <cmath>
 
 #include "letter_case.hpp"
@@ -13,31 +14,47 @@ int hundredths(double value) {
     // Halves go to the even neighbour whatever the FPU's rounding mode is.
     double cents = std::floor(f);
     const double rest = f - cents;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(cents, 2.0) != 0.0)) cents += 1.0;
+    if (rest > 0.5 || (rest == 0.5 && static_cast<int>(cents) % 2 != 0)) cents += 1.0;
     return static_cast<int>(cents) % 100;
 }
 
 namespace {
 
-std::string apply_case(const std::string& words, const Style& style) {
-    if (style.all_capitals) return to_upper(words);
-    if (!style.first_capital) return to_lower(words);
-    return capitalize_first(words);
+// versk's words are in lower case already: lowering them again changes nothing.
+void apply_case(std::string& words, const Style& style) {
+    if (style.all_capitals) {
+        make_upper(words);
+    } else if (style.first_capital) {
+        make_first_upper(words);
+    }
+}
+
+void append_number(std::string& text, int value) {
+    std::array<char, 10> digits{};
+    auto first = digits.end();
+    do {
+        *--first = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    text.append(first, digits.end());
 }
 
 }  // namespace
 
 std::string format_amount(double whole, double typed_value, const Style& style) {
-    std::string text = apply_case(versk(whole), style);
+    std::string text = versk(whole);
+    apply_case(text, style);
     if (style.money) {
         if (!trim_spaces(text).empty()) text += kLt;
         if (const int cents = hundredths(typed_value); cents > 0) {
             text += kSpace;
-            text += std::to_string(cents);
+            append_number(text, cents);
             text += kCt;
         }
     }
-    return std::string(trim_spaces(text));
+    const std::string_view trimmed = trim_spaces(text);
+    if (trimmed.size() != text.size()) text = std::string(trimmed);
+    return text;
 }
 
 std::string rodyk(double whole, const Style& style, std::string_view typed,

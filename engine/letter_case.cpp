@@ -55,22 +55,39 @@ std::size_t map_at(std::string& text, std::size_t i, Case to) {
     return 2;
 }
 
-std::string map_text(std::string_view source, Case first, Case rest) {
-    std::string text(source);
+void map_text(std::string& text, Case first, Case rest) {
     for (std::size_t i = 0; i < text.size();) i += map_at(text, i, i == 0 ? first : rest);
+}
+
+std::string mapped(std::string_view source, Case first, Case rest) {
+    std::string text(source);
+    map_text(text, first, rest);
     return text;
 }
 
 }  // namespace
 
+void make_upper(std::string& text) {
+    map_text(text, Case::upper, Case::upper);
+}
+void make_lower(std::string& text) {
+    map_text(text, Case::lower, Case::lower);
+}
+void make_first_capital(std::string& text) {
+    map_text(text, Case::upper, Case::lower);
+}
+void make_first_upper(std::string& text) {
+    if (!text.empty()) map_at(text, 0, Case::upper);
+}
+
 std::string to_upper(std::string_view text) {
-    return map_text(text, Case::upper, Case::upper);
+    return mapped(text, Case::upper, Case::upper);
 }
 std::string to_lower(std::string_view text) {
-    return map_text(text, Case::lower, Case::lower);
+    return mapped(text, Case::lower, Case::lower);
 }
 std::string capitalize_first(std::string_view text) {
-    return map_text(text, Case::upper, Case::lower);
+    return mapped(text, Case::upper, Case::lower);
 }
 
 }  // namespace numora

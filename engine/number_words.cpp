@@ -1,5 +1,7 @@
 #include "number_words.hpp"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace numora {
@@ -36,6 +38,18 @@ void append_simtai(std::string& text, int group) {
     }
 }
 
+// Every group's words, written once: bulk conversion spends its time here.
+const std::array<std::string, 1000>& group_words() {
+    static const auto table = [] {
+        std::array<std::string, 1000> words;
+        for (int group = 1; group <= 999; ++group) {
+            append_simtai(words[static_cast<std::size_t>(group)], group);
+        }
+        return words;
+    }();
+    return table;
+}
+
 }  // namespace
 
 std::string simtai(int group) {
@@ -58,7 +72,7 @@ namespace {
 void append_group(std::string& text, int group, const ScaleWord* scale) {
     if (group <= 0) return;
     if (!text.empty()) text += kSpace;
-    append_simtai(text, group);
+    text += group_words()[static_cast<std::size_t>(group)];
     if (scale != nullptr) text += agreeing(*scale, group);
 }
 

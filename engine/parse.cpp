@@ -62,27 +62,28 @@ public:
             rest_.remove_prefix(1);
         }
         if (!scan_whole_part()) return false;
+        whole_digits_ = digits_.size();
         if (rest_.starts_with(separators_.decimal)) {
             rest_.remove_prefix(separators_.decimal.size());
             const auto n = count_digits(rest_);
-            fraction_ = rest_.substr(0, n);
+            if (n > 0) {
+                if (digits_.empty()) digits_ += '0';
+                digits_ += '.';
+                digits_.append(rest_.substr(0, n));
+            }
             rest_.remove_prefix(n);
         }
-        return rest_.empty() && !(whole_.empty() && fraction_.empty());
+        return rest_.empty() && !digits_.empty();
     }
 
     bool negative() const { return negative_; }
-    bool whole_is_zero() const { return whole_.find_first_not_of('0') == std::string::npos; }
+    bool whole_is_zero() const {
+        return std::string_view(digits_).substr(0, whole_digits_).find_first_not_of('0') ==
+               std::string_view::npos;
+    }
 
     // Plain digits, a point and plain digits, as std::from_chars reads them.
-    std::string normalised() const {
-        std::string copy = whole_.empty() ? "0" : whole_;
-        if (!fraction_.empty()) {
-            copy += '.';
-            copy += fraction_;
-        }
-        return copy;
-    }
+    std::string_view normalised() const { return digits_; }
 
 private:
     std::size_t group_separator() const {
@@ -95,15 +96,15 @@ private:
     // exactly three, each after one separator.
     bool scan_whole_part() {
         auto n = count_digits(rest_);
-        whole_.assign(rest_.substr(0, n));
+        digits_.assign(rest_.substr(0, n));
         rest_.remove_prefix(n);
         bool grouped = false;
         while (const auto sep = group_separator()) {
-            if (whole_.empty() || (!grouped && whole_.size() > 3)) return false;
+            if (digits_.empty() || (!grouped && digits_.size() > 3)) return false;
             const auto group = rest_.substr(sep);
             n = count_digits(group);
             if (n != 3) return false;
-            whole_.append(group.substr(0, 3));
+            digits_.append(group.substr(0, 3));
             rest_ = group.substr(3);
             grouped = true;
         }
@@ -113,8 +114,8 @@ private:
     std::string_view rest_;
     Separators separators_;
     bool negative_ = false;
-    std::string whole_;
-    std::string_view fraction_;
+    std::string digits_;  // the whole part's digits, then a point and the fraction's
+    std::size_t whole_digits_ = 0;
 };
 
 }  // namespace
@@ -122,7 +123,7 @@ private:
 Parsed parse_number(std::string_view text, const Separators& separators) {
     Scanner scanner(trim_blanks(text), separators);
     if (!scanner.scan()) return {};
-    const std::string digits = scanner.normalised();
+    const std::string_view digits = scanner.normalised();
     Parsed parsed{ParseStatus::number, 0.0, scanner.negative()};
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(),
                                               parsed.value, std::chars_format::fixed);
