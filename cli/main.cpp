@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdio>
-#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +21,10 @@
 namespace {
 
 using numora::cli::Options;
+
+void write(std::FILE* stream, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
 
 // Results go out in large blocks: bulk runs are bound by output, not words.
 class Output {
@@ -107,7 +110,9 @@ public:
         out_.line(outcome.accepted ? std::string_view(outcome.text) : std::string_view());
         if (!outcome.accepted) {
             out_.flush();
-            std::cerr << "numora-cli: " << number << ": " << outcome.text << '\n';
+            const std::string report =
+                "numora-cli: " + std::to_string(number) + ": " + outcome.text + "\n";
+            write(stderr, report);
         }
         return outcome.accepted;
     }
@@ -122,15 +127,15 @@ private:
 int run(const std::vector<std::string>& args) {
     const auto options = numora::cli::parse_options(args);
     if (!options) {
-        std::cerr << numora::cli::kUsage;
+        write(stderr, numora::cli::kUsage);
         return 2;
     }
     if (options->help) {
-        std::cout << numora::cli::kUsage;
+        write(stdout, numora::cli::kUsage);
         return 0;
     }
     if (options->version) {
-        std::cout << "numora-cli " NUMORA_VERSION_TEXT "\n";
+        write(stdout, "numora-cli " NUMORA_VERSION_TEXT "\n");
         return 0;
     }
     Converter converter(*options);
@@ -155,7 +160,6 @@ int wmain(int argc, wchar_t** argv) {
     SetConsoleOutputCP(CP_UTF8);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
-    std::ios::sync_with_stdio(false);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.push_back(numora::win::to_utf8(argv[i]));
     return run(args);
@@ -164,7 +168,6 @@ int wmain(int argc, wchar_t** argv) {
 #else
 
 int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
     return run(std::vector<std::string>(argv + 1, argv + argc));
 }
 

@@ -38,15 +38,30 @@ void append_simtai(std::string& text, int group) {
     }
 }
 
-// Every group's words, written once: bulk conversion spends its time here.
-const std::array<std::string, 1000>& group_words() {
-    static const auto table = [] {
-        std::array<std::string, 1000> words;
+// Every group's words, written once, one after another: bulk conversion
+// spends its time here, and one string keeps them small and close together.
+class GroupWords {
+public:
+    GroupWords() {
         for (int group = 1; group <= 999; ++group) {
-            append_simtai(words[static_cast<std::size_t>(group)], group);
+            start_[static_cast<std::size_t>(group)] = static_cast<std::uint32_t>(text_.size());
+            append_simtai(text_, group);
         }
-        return words;
-    }();
+        start_[1000] = static_cast<std::uint32_t>(text_.size());
+    }
+
+    std::string_view operator[](int group) const {
+        const auto g = static_cast<std::size_t>(group);
+        return std::string_view(text_).substr(start_[g], start_[g + 1] - start_[g]);
+    }
+
+private:
+    std::string text_;
+    std::array<std::uint32_t, 1001> start_{};  // group g is text_[start_[g], start_[g + 1])
+};
+
+const GroupWords& group_words() {
+    static const GroupWords table;
     return table;
 }
 
@@ -72,7 +87,7 @@ namespace {
 void append_group(std::string& text, int group, const ScaleWord* scale) {
     if (group <= 0) return;
     if (!text.empty()) text += kSpace;
-    text += group_words()[static_cast<std::size_t>(group)];
+    text += group_words()[group];
     if (scale != nullptr) text += agreeing(*scale, group);
 }
 

@@ -1,0 +1,92 @@
+// Start-up time of numora.exe against an empty window program: each started
+// in turn, timed from CreateProcess to its first visible top-level window.
+// Usage: startup_benchmark NUMORA.exe EMPTY.exe [RUNS]
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Search {
+    DWORD process;
+    bool found;
+};
+
+bool has_visible_window(DWORD process) {
+    Search search{process, false};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->process && IsWindowVisible(window)) s->found = true;
+            return !s->found;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Milliseconds until the program shows a window, or a negative value.
+double time_to_window(const std::wstring& exe) {
+    std::wstring command = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const auto start = Clock::now();
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return -1;
+    }
+    double elapsed = -1;
+    while (Clock::now() - start < std::chrono::seconds(20)) {
+        if (has_visible_window(process.dwProcessId)) {
+            elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            break;
+        }
+        Sleep(1);
+    }
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return elapsed;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fputs("usage: startup_benchmark NUMORA.exe EMPTY.exe [RUNS]\n", stderr);
+        return 2;
+    }
+    const int runs = argc > 3 ? std::max(1, static_cast<int>(std::wcstol(argv[3], nullptr, 10))) : 9;
+    time_to_window(argv[1]);  // the first start also loads the DLLs from disk
+    time_to_window(argv[2]);
+    std::vector<double> numora, empty;
+    for (int i = 0; i < runs; ++i) {
+        numora.push_back(time_to_window(argv[1]));
+        empty.push_back(time_to_window(argv[2]));
+    }
+    if (std::min(*std::min_element(numora.begin(), numora.end()),
+                 *std::min_element(empty.begin(), empty.end())) < 0) {
+        std::fputs("startup_benchmark: a program showed no window\n", stderr);
+        return 1;
+    }
+    const double a = median(numora), b = median(empty);
+    std::printf("start-up to a visible window, median of %d alternated runs:\n", runs);
+    std::printf("  numora.exe %.1f ms, empty window %.1f ms, ratio %.2f\n", a, b, a / b);
+    return 0;
+}
