@@ -21,6 +21,8 @@ constexpr wchar_t kAppTitle[] = L"Numora";
 constexpr wchar_t kClipboardFailed[] = L"Nepavyko įdėti teksto į iškarpinę";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr BYTE kBalticCharset = 186;
+// Posted by the load step: what the first paint can do without comes after it.
+constexpr UINT kShown = WM_APP + 1;
 
 Form1* self_of(HWND hwnd) {
     return reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -69,6 +71,21 @@ win::ScopedFont make_dialog_font(UINT dpi) {
     }
 }
 
+const ControlDesign& design_of(ControlId id) {
+    for (const auto& design : kControls) {
+        if (design.id == id) return design;
+    }
+    return kControls.front();  // every id has a design: the tables list the same twelve
+}
+
+// Edges rounded once each, so that neighbours meet where the design has them meet.
+RECT pixel_rect(const ControlDesign& design, UINT dpi) {
+    const int left = design.origin.x + design.twips.left;
+    const int top = design.origin.y + design.twips.top;
+    return {to_pixels(left, dpi), to_pixels(top, dpi), to_pixels(left + design.twips.right, dpi),
+            to_pixels(top + design.twips.bottom, dpi)};
+}
+
 RECT window_rect_for(UINT dpi) {
     RECT rect{0, 0, to_pixels(kClientTwips.cx, dpi), to_pixels(kClientTwips.cy, dpi)};
     AdjustWindowRectExForDpi(&rect, kWindowStyle, FALSE, 0, dpi);
@@ -98,6 +115,7 @@ bool Form1::Form_Load(int show) {
     ShowWindow(hwnd_, show);
     SetFocus(control(kText1));
     Module1::install(hwnd_);
+    PostMessageW(hwnd_, kShown, 0, 0);
     return true;
 }
 
@@ -131,6 +149,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnClose();
             return 0;
+        case kShown:
+            OnShown();
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -141,10 +162,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Form1::OnCreate() {
     cross_ = win::load_bitmap(instance_, IDB_PICTURE1);
-    question_ = win::load_gif(instance_, IDR_PICTURE2_GIF);
-    create_controls();
-    create_tooltips();
-    lay_out(GetDpiForWindow(hwnd_));
+    create_controls(GetDpiForWindow(hwnd_));
     // Centred on the screen, whose DPI the window has now.
     const RECT size = window_rect_for(dpi_);
     const int width = size.right - size.left;
@@ -158,25 +176,35 @@ void Form1::OnCreate() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form1::create_controls() {
-    for (const auto& design : kControls) {
-        CreateWindowExW(design.ex_style, design.window_class, design.text, design.style, 0, 0, 0, 0,
-                        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance_,
-                        nullptr);
-    }
-    HWND after = HWND_TOP;
+// Created in the tab order: the dialog manager tabs in z-order, and each new
+// child goes below the ones before it. Placed and given their fonts at once.
+void Form1::create_controls(UINT dpi) {
+    dpi_ = dpi;
+    make_fonts(dpi);
     for (const ControlId id : kTabOrder) {
-        SetWindowPos(control(id), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = control(id);
+        const ControlDesign& design = design_of(id);
+        const RECT place = pixel_rect(design, dpi);
+        HWND window = CreateWindowExW(
+            design.ex_style, design.window_class, design.text, design.style, place.left, place.top,
+            place.right - place.left, place.bottom - place.top, hwnd_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance_, nullptr);
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(design)), FALSE);
     }
     SendMessageW(control(kPicture1), STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(cross_.get()));
-    SendMessageW(control(kPicture2), STM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(question_.get()));
     SendMessageW(control(kOption1), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(control(kCheck1), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(control(kText1), EM_SETLIMITTEXT, 0, 0);  // no length limit
     SetWindowSubclass(control(kText1), &Text1Proc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// The tooltips and the question-mark picture, whose GIF needs OLE, once the
+// window is on the screen.
+void Form1::OnShown() {
+    create_tooltips();
+    question_ = win::load_gif(instance_, IDR_PICTURE2_GIF);
+    SendMessageW(control(kPicture2), STM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(question_.get()));
 }
 
 void Form1::create_tooltips() {
@@ -206,16 +234,16 @@ void Form1::lay_out(UINT dpi) {
     dpi_ = dpi;
     make_fonts(dpi);
     for (const auto& design : kControls) {
-        const int left = design.origin.x + design.twips.left;
-        const int top = design.origin.y + design.twips.top;
-        const int x = to_pixels(left, dpi);
-        const int y = to_pixels(top, dpi);
-        SetWindowPos(control(design.id), nullptr, x, y,
-                     to_pixels(left + design.twips.right, dpi) - x,
-                     to_pixels(top + design.twips.bottom, dpi) - y, SWP_NOZORDER | SWP_NOACTIVATE);
-        const HFONT font = fonts_[static_cast<std::size_t>(design.font)].get();
-        SendMessageW(control(design.id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        const RECT place = pixel_rect(design, dpi);
+        SetWindowPos(control(design.id), nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(control(design.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_for(design)),
+                     TRUE);
     }
+}
+
+HFONT Form1::font_for(const ControlDesign& design) const {
+    return fonts_[static_cast<std::size_t>(design.font)].get();
 }
 
 void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {

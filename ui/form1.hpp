@@ -29,6 +29,7 @@ private:
 
     // Message handlers.
     void OnCreate();
+    void OnShown();
     void OnCommand(int id, int code);
     void OnActivate(WPARAM state);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
@@ -42,10 +43,11 @@ private:
     void Picture1_Click();
     void Form_Unload();
 
-    void create_controls();
+    void create_controls(UINT dpi);
     void create_tooltips();
     void lay_out(UINT dpi);
     void make_fonts(UINT dpi);
+    HFONT font_for(const ControlDesign& design) const;
     HWND control(ControlId id) const { return GetDlgItem(hwnd_, id); }
     bool checked(ControlId id) const;
     void show_message(const wchar_t* text) const;

@@ -63,7 +63,7 @@ inline constexpr POINT kInFrame1{480, 1960};
 inline constexpr POINT kInFrame2{2160, 120};
 inline constexpr POINT kInFrame3{480, 120};
 
-// In creation order.
+// As designed, in the designer's creation order; they are created in kTabOrder.
 // clang-format off
 inline constexpr std::array<ControlDesign, 12> kControls{{
     {kFrame2,   L"BUTTON", kFrame,    0, L"Raidės",                   kWindow,   {2160, 120, 2415, 975},  FontKind::dialog},

@@ -72,7 +72,8 @@ int wmain(int argc, wchar_t** argv) {
         std::fputs("usage: startup_benchmark NUMORA.exe EMPTY.exe [RUNS]\n", stderr);
         return 2;
     }
-    const int runs = argc > 3 ? std::max(1, static_cast<int>(std::wcstol(argv[3], nullptr, 10))) : 9;
+    const int runs =
+        argc > 3 ? std::max(1, static_cast<int>(std::wcstol(argv[3], nullptr, 10))) : 9;
     time_to_window(argv[1]);  // the first start also loads the DLLs from disk
     time_to_window(argv[2]);
     std::vector<double> numora, empty;
