@@ -25,7 +25,7 @@ LocaleSeparators locale_separators() {
     const std::lconv* conv = std::localeconv();
     if (conv->decimal_point != nullptr) separators.decimal = conv->decimal_point;
     if (conv->thousands_sep != nullptr) separators.grouping = conv->thousands_sep;
-    std::setlocale(LC_NUMERIC, "C");
+    (void)std::setlocale(LC_NUMERIC, "C");  // "C" is always there
     return separators;
 }
 

@@ -22,8 +22,8 @@ namespace {
 
 using numora::cli::Options;
 
-void write(std::FILE* stream, std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stream);
+bool write(std::FILE* stream, std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
 }
 
 // Results go out in large blocks: bulk runs are bound by output, not words.
@@ -32,7 +32,7 @@ public:
     Output() { buffer_.reserve(kFlushAt + 1024); }
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
-    ~Output() { flush(); }
+    ~Output() { (void)flush(); }
 
     void line(std::string_view text) {
         buffer_ += text;
@@ -40,15 +40,17 @@ public:
         if (buffer_.size() >= kFlushAt) flush();
     }
 
-    void flush() {
-        std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
-        std::fflush(stdout);
+    // False once anything could not be written: a full disk is not a success.
+    bool flush() {
+        ok_ = write(stdout, buffer_) && std::fflush(stdout) == 0 && ok_;
         buffer_.clear();
+        return ok_;
     }
 
 private:
-    static constexpr std::size_t kFlushAt = 64 * 1024;
+    static constexpr std::size_t kFlushAt = std::size_t{64} * 1024;
     std::string buffer_;
+    bool ok_ = true;
 };
 
 // Lines of standard input, read in large blocks; the last may lack its newline.
@@ -75,7 +77,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kBlock = 64 * 1024;
+    static constexpr std::size_t kBlock = std::size_t{64} * 1024;
 
     // Moves the unfinished line to the front and reads after it, growing for long lines.
     void refill() {
@@ -109,13 +111,15 @@ public:
         const auto outcome = numora::request(text, separators_, style_);
         out_.line(outcome.accepted ? std::string_view(outcome.text) : std::string_view());
         if (!outcome.accepted) {
-            out_.flush();
+            (void)out_.flush();  // the report follows the lines before it
             const std::string report =
                 "numora-cli: " + std::to_string(number) + ": " + outcome.text + "\n";
-            write(stderr, report);
+            (void)write(stderr, report);  // nowhere left to report a failure
         }
         return outcome.accepted;
     }
+
+    bool finish() { return out_.flush(); }
 
 private:
     numora::cli::LocaleSeparators locale_;
@@ -127,16 +131,14 @@ private:
 int run(const std::vector<std::string>& args) {
     const auto options = numora::cli::parse_options(args);
     if (!options) {
-        write(stderr, numora::cli::kUsage);
+        (void)write(stderr, numora::cli::kUsage);
         return 2;
     }
     if (options->help) {
-        write(stdout, numora::cli::kUsage);
-        return 0;
+        return write(stdout, numora::cli::kUsage) ? 0 : 3;
     }
     if (options->version) {
-        write(stdout, "numora-cli " NUMORA_VERSION_TEXT "\n");
-        return 0;
+        return write(stdout, "numora-cli " NUMORA_VERSION_TEXT "\n") ? 0 : 3;
     }
     Converter converter(*options);
     bool all_accepted = true;
@@ -147,6 +149,10 @@ int run(const std::vector<std::string>& args) {
         Input input;
         std::string_view line;
         while (input.line(line)) all_accepted &= converter.convert(line, ++number);
+    }
+    if (!converter.finish()) {
+        (void)write(stderr, "numora-cli: the output could not be written\n");
+        return 3;
     }
     return all_accepted ? 0 : 1;
 }

@@ -49,9 +49,9 @@ std::size_t map_at(std::string& text, std::size_t i, Case to) {
     if ((lead != 0xC4 && lead != 0xC5) || i + 1 >= text.size()) return 1;
     const auto trail = static_cast<unsigned char>(text[i + 1]);
     if ((trail & 0xC0) != 0x80) return 1;
-    const char32_t mapped = map_letter(((lead & 0x1F) << 6) | (trail & 0x3F), to);
-    text[i] = static_cast<char>(0xC0 | (mapped >> 6));
-    text[i + 1] = static_cast<char>(0x80 | (mapped & 0x3F));
+    const char32_t letter = map_letter(((lead & 0x1F) << 6) | (trail & 0x3F), to);
+    text[i] = static_cast<char>(0xC0 | (letter >> 6));
+    text[i + 1] = static_cast<char>(0x80 | (letter & 0x3F));
     return 2;
 }
 

@@ -46,19 +46,15 @@ bool has_check_mark(const ControlDesign& design) {
 
 // Whether every option and check-box caption fits beside its mark in this font.
 bool captions_fit(HFONT font, UINT dpi) {
-    const int mark = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + MulDiv(4, dpi, 96);
-    HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font);
-    bool fit = true;
+    const int mark = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + to_pixels(60, dpi);
+    const win::MeasuringDc dc(font);
     for (const auto& design : kControls) {
         if (!has_check_mark(design)) continue;
         RECT caption{};
-        DrawTextW(dc, design.text, -1, &caption, DT_CALCRECT | DT_SINGLELINE);
-        fit = fit && mark + caption.right <= to_pixels(design.twips.right, dpi);
+        DrawTextW(dc.get(), design.text, -1, &caption, DT_CALCRECT | DT_SINGLELINE);
+        if (mark + caption.right > to_pixels(design.twips.right, dpi)) return false;
     }
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return fit;
+    return true;
 }
 
 // The captions were sized for the classic dialog font. Where the font standing

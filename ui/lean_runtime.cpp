@@ -4,6 +4,9 @@
 // default terminate handler prints a demangled type name) out of the exe.
 #include <cstdlib>
 
+// These are libstdc++'s own names, replaced on purpose.
+// NOLINTBEGIN(bugprone-reserved-identifier)
+
 namespace __gnu_cxx {
 void __verbose_terminate_handler() {
     std::abort();
@@ -33,3 +36,4 @@ namespace std {
     std::abort();
 }
 }  // namespace std
+// NOLINTEND(bugprone-reserved-identifier)

@@ -61,4 +61,21 @@ private:
     void* data_;
 };
 
+// A screen DC with a font selected, for measuring text in that font.
+class MeasuringDc {
+public:
+    explicit MeasuringDc(HFONT font) : dc_(GetDC(nullptr)), old_(SelectObject(dc_, font)) {}
+    MeasuringDc(const MeasuringDc&) = delete;
+    MeasuringDc& operator=(const MeasuringDc&) = delete;
+    ~MeasuringDc() {
+        SelectObject(dc_, old_);
+        ReleaseDC(nullptr, dc_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
 }  // namespace numora::win

@@ -57,6 +57,11 @@ input="7"
 check "last line without newline" 0 "Septyni Lt" "" --
 input=""
 
+# A full disk is an error, not a success.
+"${cli[@]}" 5 >/dev/full 2>"$dir/err"
+[[ $? == 3 ]] && grep -q "could not be written" "$dir/err" && passed=$((passed + 1)) ||
+    { echo "FAIL output to a full disk"; failures=$((failures + 1)); }
+
 "${cli[@]}" --version | grep -Eq '^numora-cli [0-9]+\.[0-9]+' && passed=$((passed + 1)) ||
     { echo "FAIL --version"; failures=$((failures + 1)); }
 "${cli[@]}" --help | grep -q -- '--case' && passed=$((passed + 1)) ||

@@ -1,0 +1,120 @@
+// libFuzzer target over the request: the typed text, the separators and the
+// style come from the fuzzer's bytes, and every outcome is checked against
+// what a user may rely on, not only for crashes.
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "letter_case.hpp"
+#include "number_words.hpp"
+#include "request.hpp"
+#include "words_reader.hpp"
+
+namespace {
+
+using namespace numora;
+
+// Separators as locales have them, and some that no locale should have.
+constexpr std::array<Separators, 8> kSeparators{{
+    {".", ""},
+    {".", ","},
+    {",", "\u00A0"},
+    {",", "."},
+    {",", " "},
+    {"", ""},
+    {",", ","},
+    {"\u066B", "\u066C"},
+}};
+
+void require(bool condition, const char* property, std::string_view text) {
+    if (condition) return;
+    std::fprintf(stderr, "property failed: %s\nresult: \"%.*s\"\n", property,
+                 static_cast<int>(text.size()), text.data());
+    std::abort();
+}
+
+bool is_digits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Takes " <1..99> ct" off the end, giving the hundredths, or 0 when absent.
+int take_cents(std::string_view& text) {
+    if (!text.ends_with(" ct") && text != "ct") return 0;
+    text.remove_suffix(text.size() >= 3 ? 3 : text.size());
+    const auto space = text.rfind(' ');
+    const std::string_view digits = space == std::string_view::npos ? text : text.substr(space + 1);
+    require(is_digits(digits) && digits.front() != '0' && digits.size() <= 2,
+            "hundredths are 1 to 99 in digits", text);
+    const int cents = std::atoi(std::string(digits).c_str());
+    text.remove_suffix(digits.size());
+    if (!text.empty()) {
+        require(text.back() == ' ', "one space before the hundredths", text);
+        text.remove_suffix(1);
+    }
+    return cents;
+}
+
+void check_case(const std::string& words, const Style& style) {
+    if (words.empty()) return;
+    std::string expected = to_lower(words);
+    if (style.all_capitals) {
+        expected = to_upper(words);
+    } else if (style.first_capital) {
+        expected = capitalize_first(words);
+    }
+    require(words == expected, "the letter case asked for", words);
+}
+
+void check_accepted(std::string_view typed, const Separators& separators, const Style& style,
+                    const std::string& result) {
+    require(trim_spaces(result).size() == result.size(), "trimmed", result);
+    require(result.find("  ") == std::string::npos, "no double space", result);
+    const Parsed parsed = parse_number(typed, separators);
+    require(parsed.status == ParseStatus::number, "accepted texts are numbers", result);
+    const double whole = std::floor(parsed.value);
+    require(whole >= 0 && whole <= kLargestWhole, "accepted values are in range", result);
+
+    std::string_view rest = result;
+    if (style.money) {
+        require(take_cents(rest) == hundredths(parsed.value), "the hundredths of the value", result);
+        const bool has_lt = rest.ends_with(" Lt") || rest == "Lt";
+        require(has_lt == (whole >= 1), "Lt after words, and only then", result);
+        if (has_lt) rest.remove_suffix(rest == "Lt" ? 2 : 3);
+    }
+    const std::string words(rest);
+    check_case(words, style);
+    // The words read back to the whole value: only table words, in order.
+    const auto value = testing::read_words(to_lower(words));
+    if (whole < 1) {
+        require(words.empty(), "no words below one", result);
+    } else {
+        require(value.has_value() && static_cast<double>(*value) == whole,
+                "the words read back to the whole value", result);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) return 0;
+    const Style style{.money = (data[0] & 1) != 0,
+                      .first_capital = (data[0] & 2) != 0,
+                      .all_capitals = (data[0] & 4) != 0};
+    const Separators& separators = kSeparators[data[1] % kSeparators.size()];
+    const std::string_view typed(reinterpret_cast<const char*>(data + 2), size - 2);
+
+    const Outcome outcome = request(typed, separators, style);
+    if (outcome.accepted) {
+        check_accepted(typed, separators, style, outcome.text);
+    } else {
+        require(outcome.text == kNotANumber || outcome.text == kTooLarge ||
+                    outcome.text == kNegative,
+                "a refusal gives one of the three messages", outcome.text);
+    }
+    return 0;
+}
