@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -81,7 +81,8 @@ void check_accepted(std::string_view typed, const Separators& separators, const 
 
     std::string_view rest = result;
     if (style.money) {
-        require(take_cents(rest) == hundredths(parsed.value), "the hundredths of the value", result);
+        require(take_cents(rest) == hundredths(parsed.value), "the hundredths of the value",
+                result);
         const bool has_lt = rest.ends_with(" Lt") || rest == "Lt";
         require(has_lt == (whole >= 1), "Lt after words, and only then", result);
         if (has_lt) rest.remove_suffix(rest == "Lt" ? 2 : 3);
@@ -112,9 +113,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (outcome.accepted) {
         check_accepted(typed, separators, style, outcome.text);
     } else {
-        require(outcome.text == kNotANumber || outcome.text == kTooLarge ||
-                    outcome.text == kNegative,
-                "a refusal gives one of the three messages", outcome.text);
+        require(
+            outcome.text == kNotANumber || outcome.text == kTooLarge || outcome.text == kNegative,
+            "a refusal gives one of the three messages", outcome.text);
     }
     return 0;
 }
