@@ -151,9 +151,12 @@ void App::activate() const {
 }
 
 void App::click(int id) const {
+    click_at(centre_of(item(id)));
+}
+
+void App::click_at(POINT screen) const {
     activate();
-    const POINT centre = centre_of(item(id));
-    SetCursorPos(centre.x, centre.y);
+    SetCursorPos(screen.x, screen.y);
     mouse(MOUSEEVENTF_MOVE);
     mouse(MOUSEEVENTF_LEFTDOWN);
     mouse(MOUSEEVENTF_LEFTUP);

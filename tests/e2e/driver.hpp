@@ -46,6 +46,7 @@ public:
     void fill(std::wstring_view typed) const;     // replaces Text1's text by typing
     void request(std::wstring_view typed) const;  // fills Text1 and presses Enter
     void click(int id) const;                     // a real mouse click in the middle of the control
+    void click_at(POINT screen) const;
 
     bool running() const;
     std::optional<DWORD> wait_exit(Duration limit = 5000ms) const;  // the exit code

@@ -340,6 +340,20 @@ TEST(Window, OtherSystemCommandsReachTheWindow) {
     EXPECT_EQ(app.wait_exit(), DWORD{0});
 }
 
+TEST(Window, CloseButtonEndsTheProgram) {
+    App app;
+    RECT window, client;
+    GetWindowRect(app.form(), &window);
+    GetClientRect(app.form(), &client);
+    const int frame = (window.right - window.left - client.right) / 2;
+    const POINT close{
+        window.right - frame - GetSystemMetricsForDpi(SM_CXSIZE, expected_dpi()) / 2,
+        window.top + frame + GetSystemMetricsForDpi(SM_CYCAPTION, expected_dpi()) / 2};
+    EXPECT_EQ(SendMessageW(app.form(), WM_NCHITTEST, 0, MAKELPARAM(close.x, close.y)), HTCLOSE);
+    app.click_at(close);
+    EXPECT_EQ(app.wait_exit(), DWORD{0});
+}
+
 TEST(Window, CrossPictureEndsTheProgram) {
     App app;
     app.click(kPicture1);
