@@ -88,6 +88,20 @@ RECT window_rect_for(UINT dpi) {
     return rect;
 }
 
+// The window's rectangle at this DPI, centred in the primary screen's work area.
+RECT centred_on_primary(UINT dpi) {
+    const RECT size = window_rect_for(dpi);
+    const int width = size.right - size.left;
+    const int height = size.bottom - size.top;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int left = work.left + (work.right - work.left - width) / 2;
+    const int top = work.top + (work.bottom - work.top - height) / 2;
+    return {left, top, left + width, top + height};
+}
+
 }  // namespace
 
 Form1::Form1(HINSTANCE instance) : instance_(instance) {}
@@ -102,8 +116,11 @@ bool Form1::Form_Load(int show) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kClassName;
     if (!RegisterClassExW(&wc)) return false;
-    if (!CreateWindowExW(0, kClassName, kTitle, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, this)) {
+    // Created where it will show, so that nothing moves it before the first paint.
+    const RECT place = centred_on_primary(GetDpiForSystem());
+    if (!CreateWindowExW(0, kClassName, kTitle, kWindowStyle, place.left, place.top,
+                         place.right - place.left, place.bottom - place.top, nullptr, nullptr,
+                         instance_, this)) {
         return false;
     }
     // The word tables are compile-time data: nothing to fill at load.
@@ -158,18 +175,14 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Form1::OnCreate() {
     cross_ = win::load_bitmap(instance_, IDB_PICTURE1);
-    create_controls(GetDpiForWindow(hwnd_));
-    // Centred on the screen, whose DPI the window has now.
-    const RECT size = window_rect_for(dpi_);
-    const int width = size.right - size.left;
-    const int height = size.bottom - size.top;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const UINT dpi = GetDpiForWindow(hwnd_);
+    create_controls(dpi);
+    // The primary screen may have another DPI than the system's.
+    if (dpi != GetDpiForSystem()) {
+        const RECT place = centred_on_primary(dpi);
+        SetWindowPos(hwnd_, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 // Created in the tab order: the dialog manager tabs in z-order, and each new
