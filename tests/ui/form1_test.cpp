@@ -159,6 +159,28 @@ TEST_F(Form1Test, LongestResultsWrapInsideTheLabel) {
     }
 }
 
+TEST_F(Form1Test, LaysOutAgainWhenTheDpiChanges) {
+    const UINT start = expected_dpi();
+    for (const UINT dpi : {start * 3 / 2, start}) {
+        SCOPED_TRACE(dpi);
+        RECT suggested;
+        GetWindowRect(form_->hwnd(), &suggested);
+        SendMessageW(form_->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        const auto at = [dpi](int twips) { return MulDiv(twips, static_cast<int>(dpi), 1440); };
+        // The frame's own size follows the monitor's metrics, which a sent
+        // message does not change: only what the window lays out is checked.
+        RECT text;
+        GetWindowRect(item(kText1), &text);
+        MapWindowPoints(HWND_DESKTOP, form_->hwnd(), reinterpret_cast<POINT*>(&text), 2);
+        EXPECT_NEAR(text.left, at(600), 1);
+        EXPECT_NEAR(text.top, at(1320), 1);
+        EXPECT_NEAR(text.right, at(600 + 1815), 1);
+        EXPECT_NEAR(text.bottom, at(1320 + 495), 1);
+        EXPECT_EQ(-font_of(item(kText1)).lfHeight, static_cast<int>(270 * dpi / 1440));
+    }
+}
+
 // Closes the next message box of this process from another thread, giving its text.
 std::future<std::wstring> close_next_message_box() {
     return std::async(std::launch::async, [] {
