@@ -1,4 +1,5 @@
-// Form1's controls as designed: kinds, texts, fonts and twips (1/1440 inch).
+// Form1's controls as designed: kinds, texts, fonts and twips (1/1440 inch),
+// and their places and fonts in pixels at a DPI.
 // Pixels come from twips at the window's DPI, so 15 twips are 1 px at 96 dpi.
 #pragma once
 
@@ -7,10 +8,12 @@
 #include <array>
 
 #include "control_ids.hpp"
+#include "scoped_win.hpp"
 
 namespace numora::ui {
 
 inline constexpr int kTwipsPerInch = 1440;
+inline constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 inline constexpr SIZE kClientTwips{5010, 3570};
 
 inline int to_pixels(int twips, UINT dpi) {
@@ -98,5 +101,13 @@ inline constexpr std::array<Tooltip, 3> kTooltips{{
     {kPicture2, L" Išverstą tekstą patalpina į Clipbord'ą "},
     {kPicture1, L" Užbaigti programą "},
 }};
+
+// Pixels at a DPI, from the tables above.
+win::ScopedFont make_font(const FontDesign& font, UINT dpi);
+win::ScopedFont make_dialog_font(UINT dpi);  // fitted to the option and check-box captions
+const ControlDesign& design_of(ControlId id);
+RECT pixel_rect(const ControlDesign& design, UINT dpi);  // in the window's client area
+RECT window_rect_for(UINT dpi);                          // the whole window, frame included
+RECT centred_on_primary(UINT dpi);                       // placed in the primary work area
 
 }  // namespace numora::ui

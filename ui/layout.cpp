@@ -1,0 +1,86 @@
+#include "layout.hpp"
+
+#include <string_view>
+
+namespace numora::ui {
+namespace {
+
+constexpr BYTE kBalticCharset = 186;
+
+win::ScopedFont make_font(const wchar_t* face, int height_pixels) {
+    return win::ScopedFont(CreateFontW(-height_pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                       kBalticCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                       DEFAULT_QUALITY, DEFAULT_PITCH, face));
+}
+
+bool has_check_mark(const ControlDesign& design) {
+    const DWORD kind = design.style & BS_TYPEMASK;
+    return design.window_class == std::wstring_view(L"BUTTON") &&
+           (kind == BS_AUTOCHECKBOX || kind == BS_AUTORADIOBUTTON);
+}
+
+// Whether every option and check-box caption fits beside its mark in this font.
+bool captions_fit(HFONT font, UINT dpi) {
+    const int mark = GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + to_pixels(60, dpi);
+    const win::MeasuringDc dc(font);
+    for (const auto& design : kControls) {
+        if (!has_check_mark(design)) continue;
+        RECT caption{};
+        DrawTextW(dc.get(), design.text, -1, &caption, DT_CALCRECT | DT_SINGLELINE);
+        if (mark + caption.right > to_pixels(design.twips.right, dpi)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+win::ScopedFont make_font(const FontDesign& font, UINT dpi) {
+    return make_font(font.face, font_pixels(font.height_twips, dpi));
+}
+
+// The captions were sized for the classic dialog font. Where the font standing
+// in for it is wider, a pixel or two less keeps them whole.
+win::ScopedFont make_dialog_font(UINT dpi) {
+    const int designed = font_pixels(kDialogFont.height_twips, dpi);
+    for (int height = designed;; --height) {
+        win::ScopedFont font = make_font(kDialogFont.face, height);
+        if (height * 4 <= designed * 3 || captions_fit(font.get(), dpi)) return font;
+    }
+}
+
+const ControlDesign& design_of(ControlId id) {
+    for (const auto& design : kControls) {
+        if (design.id == id) return design;
+    }
+    return kControls.front();  // every id has a design: the tables list the same twelve
+}
+
+// Edges rounded once each, so that neighbours meet where the design has them meet.
+RECT pixel_rect(const ControlDesign& design, UINT dpi) {
+    const int left = design.origin.x + design.twips.left;
+    const int top = design.origin.y + design.twips.top;
+    return {to_pixels(left, dpi), to_pixels(top, dpi), to_pixels(left + design.twips.right, dpi),
+            to_pixels(top + design.twips.bottom, dpi)};
+}
+
+RECT window_rect_for(UINT dpi) {
+    RECT rect{0, 0, to_pixels(kClientTwips.cx, dpi), to_pixels(kClientTwips.cy, dpi)};
+    AdjustWindowRectExForDpi(&rect, kWindowStyle, FALSE, 0, dpi);
+    return rect;
+}
+
+// The window's rectangle at this DPI, centred in the primary screen's work area.
+RECT centred_on_primary(UINT dpi) {
+    const RECT size = window_rect_for(dpi);
+    const int width = size.right - size.left;
+    const int height = size.bottom - size.top;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int left = work.left + (work.right - work.left - width) / 2;
+    const int top = work.top + (work.bottom - work.top - height) / 2;
+    return {left, top, left + width, top + height};
+}
+
+}  // namespace numora::ui
