@@ -70,12 +70,6 @@ std::string mapped(std::string_view source, Case first, Case rest) {
 void make_upper(std::string& text) {
     map_text(text, Case::upper, Case::upper);
 }
-void make_lower(std::string& text) {
-    map_text(text, Case::lower, Case::lower);
-}
-void make_first_capital(std::string& text) {
-    map_text(text, Case::upper, Case::lower);
-}
 void make_first_upper(std::string& text) {
     if (!text.empty()) map_at(text, 0, Case::upper);
 }

@@ -12,11 +12,9 @@ std::string to_lower(std::string_view text);
 // The first character in upper case, the rest in lower case.
 std::string capitalize_first(std::string_view text);
 
-// The same, in place: the mapped letters keep their UTF-8 length.
+// In place (the mapped letters keep their UTF-8 length): all of the text, or
+// only its first character.
 void make_upper(std::string& text);
-void make_lower(std::string& text);
-void make_first_capital(std::string& text);
-// Only the first character in upper case; the rest as it is.
 void make_first_upper(std::string& text);
 
 }  // namespace numora

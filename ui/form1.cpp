@@ -111,7 +111,6 @@ void Form1::OnCreate() {
 // Created in the tab order: the dialog manager tabs in z-order, and each new
 // child goes below the ones before it. Placed and given their fonts at once.
 void Form1::create_controls(UINT dpi) {
-    dpi_ = dpi;
     make_fonts(dpi);
     for (const ControlId id : kTabOrder) {
         const ControlDesign& design = design_of(id);
@@ -163,7 +162,6 @@ void Form1::make_fonts(UINT dpi) {
 }
 
 void Form1::lay_out(UINT dpi) {
-    dpi_ = dpi;
     make_fonts(dpi);
     for (const auto& design : kControls) {
         const RECT place = pixel_rect(design, dpi);

@@ -55,7 +55,6 @@ private:
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
     HWND focus_ = nullptr;  // the control that had the focus when the window lost it
-    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::array<win::ScopedFont, 4> fonts_;  // indexed by FontKind
     win::ScopedBitmap cross_;
     win::ScopedBitmap question_;

@@ -6,7 +6,9 @@
 #include <stdexcept>
 #include <utility>
 
+#include "clipboard.hpp"
 #include "control_ids.hpp"
+#include "win_text.hpp"
 
 namespace numora::e2e {
 namespace {
@@ -283,21 +285,7 @@ std::optional<std::wstring> clipboard_text() {
 }
 
 bool set_clipboard_text(std::wstring_view text) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    if (memory == nullptr) return false;
-    auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
-    text.copy(chars, text.size());
-    chars[text.size()] = L'\0';
-    GlobalUnlock(memory);
-    if (!open_clipboard()) {
-        GlobalFree(memory);
-        return false;
-    }
-    EmptyClipboard();
-    const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    if (!set) GlobalFree(memory);
-    CloseClipboard();
-    return set;
+    return win::put_clipboard_text(nullptr, text);
 }
 
 ClipboardHold::ClipboardHold() : held_(open_clipboard()) {}
@@ -311,21 +299,11 @@ UINT expected_dpi() {
     return dpi.empty() ? 96 : static_cast<UINT>(std::wcstoul(dpi.c_str(), nullptr, 10));
 }
 
-namespace {
-
-std::wstring locale_text(LCTYPE what) {
-    wchar_t text[8];
-    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, what, text, 8);
-    return length > 1 ? std::wstring(text, static_cast<std::size_t>(length - 1)) : std::wstring();
-}
-
-}  // namespace
-
 std::wstring decimal_separator() {
-    return locale_text(LOCALE_SDECIMAL);
+    return win::to_wide(win::user_separators().decimal);
 }
 std::wstring grouping_separator() {
-    return locale_text(LOCALE_STHOUSAND);
+    return win::to_wide(win::user_separators().grouping);
 }
 
 }  // namespace numora::e2e

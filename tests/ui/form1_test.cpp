@@ -14,64 +14,44 @@
 #include <string>
 #include <thread>
 
+#include "driver.hpp"
 #include "form1.hpp"
+#include "win_text.hpp"
 
 namespace numora::ui {
 namespace {
 
-UINT expected_dpi() {
-    wchar_t value[16];
-    const DWORD length = GetEnvironmentVariableW(L"NUMORA_TEST_DPI", value, 16);
-    return length > 0 && length < 16 ? static_cast<UINT>(std::wcstoul(value, nullptr, 10)) : 96;
-}
+using e2e::expected_dpi;
+using win::window_text;
 
 // Font heights at the screen's DPI, rounded down.
 int pixels(int twips) {
     return static_cast<int>(twips * expected_dpi() / 1440);
 }
 
-std::wstring text_of(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+HFONT font_handle(HWND control) {
+    return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
 }
 
-// Sizes a text in a control's own font, as the control would lay it out.
-class Measure {
-public:
-    explicit Measure(HWND control)
-        : dc_(GetDC(control)),
-          old_(SelectObject(dc_, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)))),
-          control_(control) {}
-    ~Measure() {
-        SelectObject(dc_, old_);
-        ReleaseDC(control_, dc_);
-    }
-    Measure(const Measure&) = delete;
-    Measure& operator=(const Measure&) = delete;
+// A text's size in a control's own font, laid out as DrawText lays it out.
+SIZE text_size(HWND control, const std::wstring& text, int width, UINT flags = DT_WORDBREAK) {
+    const win::MeasuringDc dc(font_handle(control));
+    RECT rect{0, 0, width, 0};
+    DrawTextW(dc.get(), text.c_str(), -1, &rect, DT_CALCRECT | flags);
+    return {rect.right, rect.bottom};
+}
 
-    SIZE wrapped(const std::wstring& text, int width, UINT flags = DT_WORDBREAK) const {
-        RECT rect{0, 0, width, 0};
-        DrawTextW(dc_, text.c_str(), -1, &rect, DT_CALCRECT | flags);
-        return {rect.right, rect.bottom};
-    }
-    std::wstring face() const {
-        wchar_t name[LF_FACESIZE];
-        return std::wstring(name,
-                            static_cast<std::size_t>(GetTextFaceW(dc_, LF_FACESIZE, name) - 1));
-    }
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-    HWND control_;
-};
+// The face GDI really chose for a control's font.
+std::wstring face_of(HWND control) {
+    const win::MeasuringDc dc(font_handle(control));
+    wchar_t name[LF_FACESIZE];
+    const int length = GetTextFaceW(dc.get(), LF_FACESIZE, name);
+    return std::wstring(name, static_cast<std::size_t>(length > 0 ? length - 1 : 0));
+}
 
 LOGFONTW font_of(HWND control) {
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
-               &font);
+    GetObjectW(font_handle(control), sizeof font, &font);
     return font;
 }
 
@@ -133,10 +113,9 @@ TEST_F(Form1Test, CaptionsFitTheirControls) {
         SCOPED_TRACE(id);
         RECT rect;
         GetClientRect(item(id), &rect);
-        const Measure measure(item(id));
-        const SIZE caption = measure.wrapped(text_of(item(id)), 0, DT_SINGLELINE);
+        const SIZE caption = text_size(item(id), window_text(item(id)), 0, DT_SINGLELINE);
         EXPECT_LE(box + caption.cx, rect.right)
-            << "font " << testing::PrintToString(measure.face());
+            << "font " << testing::PrintToString(face_of(item(id)));
         EXPECT_LE(caption.cy, rect.bottom);
     }
 }
@@ -151,11 +130,11 @@ TEST_F(Form1Test, LongestResultsWrapInsideTheLabel) {
     };
     RECT label;
     GetClientRect(item(kLabel1), &label);
-    const Measure measure(item(kLabel1));
     for (const wchar_t* text : kLongest) {
-        const SIZE needed = measure.wrapped(text, label.right);
+        const SIZE needed = text_size(item(kLabel1), text, label.right);
         EXPECT_LE(needed.cx, label.right);
-        EXPECT_LE(needed.cy, label.bottom) << "font " << testing::PrintToString(measure.face());
+        EXPECT_LE(needed.cy, label.bottom)
+            << "font " << testing::PrintToString(face_of(item(kLabel1)));
     }
 }
 
@@ -189,7 +168,7 @@ std::future<std::wstring> close_next_message_box() {
             DWORD process = 0;
             GetWindowThreadProcessId(box, &process);
             if (box != nullptr && process == GetCurrentProcessId() && IsWindowVisible(box)) {
-                const std::wstring text = text_of(GetDlgItem(box, 0xFFFF));
+                const std::wstring text = window_text(GetDlgItem(box, 0xFFFF));
                 PostMessageW(box, WM_COMMAND, IDOK, 0);
                 return text;
             }
@@ -210,7 +189,7 @@ TEST_F(Form1Test, LongTextIsRefusedAtOnce) {
     SendMessageW(item(kCommand1), BM_CLICK, 0, 0);  // returns once the box is closed
     const auto answered = std::chrono::steady_clock::now();
     EXPECT_EQ(message.get(), L"Turi būti skaičius");
-    EXPECT_EQ(text_of(item(kLabel1)), L"");
+    EXPECT_EQ(window_text(item(kLabel1)), L"");
     using std::chrono::duration_cast, std::chrono::milliseconds;
     std::printf("16 K characters: set in %lld ms, refused in %lld ms\n",
                 static_cast<long long>(duration_cast<milliseconds>(pasted - start).count()),
@@ -223,6 +202,6 @@ TEST_F(Form1Test, LongTextIsRefusedAtOnce) {
 int main(int argc, char** argv) {
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     testing::InitGoogleTest(&argc, argv);
-    std::printf("%u dpi\n", numora::ui::expected_dpi());
+    std::printf("%u dpi\n", numora::e2e::expected_dpi());
     return RUN_ALL_TESTS();
 }
