@@ -26,6 +26,17 @@ bool set_case(Style& style, std::string_view name) {
     return true;
 }
 
+bool set_currency(Style& style, std::string_view name) {
+    if (name == "lt") {
+        style.currency = kLitas;
+    } else if (name == "eur") {
+        style.currency = kEuro;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<Options> parse_options(const std::vector<std::string>& args) {
@@ -46,6 +57,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& args) {
             options.style.money = false;
         } else if (arg == "--case" && has_value) {
             if (!set_case(options.style, args[++i])) return std::nullopt;
+        } else if (arg == "--currency" && has_value) {
+            if (!set_currency(options.style, args[++i])) return std::nullopt;
         } else if (arg == "--decimal" && has_value && !args[i + 1].empty()) {
             options.decimal = args[++i];
         } else {

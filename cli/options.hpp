@@ -19,11 +19,13 @@ struct Options {
 };
 
 inline constexpr std::string_view kUsage =
-    "usage: numora-cli [--number] [--case upper|first|lower] [--decimal SEP] [--] [TEXT...]\n"
+    "usage: numora-cli [--number] [--case upper|first|lower] [--currency lt|eur]\n"
+    "                  [--decimal SEP] [--] [TEXT...]\n"
     "       numora-cli --help | --version\n"
     "Writes each TEXT, or each line of standard input, as an amount in Lithuanian words.\n"
-    "  --number          number mode: whole part only, no \" Lt\" and no hundredths\n"
+    "  --number          number mode: whole part only, no currency and no hundredths\n"
     "  --case C          upper: ALL CAPITALS, first: First capital (default), lower\n"
+    "  --currency C      lt (default) or eur, for texts without a mark (\"5 €\", \"5 Lt\")\n"
     "  --decimal SEP     decimal separator (default: the locale's)\n";
 
 // The options, or nothing when the command line is not understood.

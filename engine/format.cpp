@@ -45,7 +45,7 @@ std::string format_amount(double whole, double typed_value, const Style& style) 
     std::string text = versk(whole);
     apply_case(text, style);
     if (style.money) {
-        if (!trim_spaces(text).empty()) text += kLt;
+        if (!trim_spaces(text).empty()) text += style.currency.mark;
         if (const int cents = hundredths(typed_value); cents > 0) {
             text += kSpace;
             append_number(text, cents);
@@ -60,7 +60,8 @@ std::string format_amount(double whole, double typed_value, const Style& style) 
 std::string rodyk(double whole, const Style& style, std::string_view typed,
                   const Separators& separators) {
     const Parsed parsed = parse_number(typed, separators);
-    return format_amount(whole, parsed.status == ParseStatus::number ? parsed.value : whole, style);
+    return format_amount(whole, parsed.status == ParseStatus::number ? parsed.value : whole,
+                         with_typed_currency(style, parsed));
 }
 
 }  // namespace numora

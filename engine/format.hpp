@@ -5,24 +5,34 @@
 #include <string_view>
 
 #include "parse.hpp"
+#include "words.hpp"
 
 namespace numora {
 
 struct Style {
-    bool money = true;          // " Lt" and the hundredths in digits with " ct"
+    bool money = true;          // the currency mark and the hundredths in digits with " ct"
     bool first_capital = true;  // consulted only when all_capitals is off
     bool all_capitals = false;
+    Currency currency = kLitas;  // for texts typed without a currency mark
 };
 
 // The hundredths of a typed value: from the double, halves to even, mod 100.
 int hundredths(double value);
 
-// Words for the whole value in the chosen case; in money mode " Lt" after
-// non-empty words and the hundredths of the typed value. Trimmed of U+0020.
+// Words for the whole value in the chosen case; in money mode the style's
+// currency mark after non-empty words and the hundredths of the typed value.
+// Trimmed of U+0020.
 std::string format_amount(double whole, double typed_value, const Style& style);
 
-// The same for a typed text, converted as the numeric test converts it.
+// The same for a typed text, converted as the numeric test converts it; a
+// currency mark in it is written instead of the style's.
 std::string rodyk(double whole, const Style& style, std::string_view typed,
                   const Separators& separators);
+
+// The style with the typed text's currency mark, when it has one.
+inline Style with_typed_currency(Style style, const Parsed& parsed) {
+    if (parsed.currency) style.currency = *parsed.currency;
+    return style;
+}
 
 }  // namespace numora

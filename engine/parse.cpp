@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -14,6 +15,18 @@ namespace {
 inline constexpr std::array<std::string_view, 4> kBlanks{"\t", " ", "\u00A0", "\u202F"};
 // Spaces that group digits in threes whatever the locale says.
 inline constexpr std::array<std::string_view, 3> kGroupSpaces{" ", "\u00A0", "\u202F"};
+
+// Marks in small letters, the longer of two with the same start first.
+struct Mark {
+    std::string_view word;
+    Currency currency;
+};
+inline constexpr std::array<Mark, 4> kMarks{{
+    {"€", kEuro},
+    {"eur", kEuro},
+    {"ltl", kLitas},
+    {"lt", kLitas},
+}};
 
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
@@ -39,6 +52,30 @@ std::string_view trim_blanks(std::string_view text) {
     while (const auto n = prefix_in(text, kBlanks)) text.remove_prefix(n);
     while (const auto n = suffix_in(text, kBlanks)) text.remove_suffix(n);
     return text;
+}
+
+bool equals_ignoring_case(std::string_view text, std::string_view small_word) {
+    if (text.size() != small_word.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c =
+            text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
+        if (c != small_word[i]) return false;
+    }
+    return true;
+}
+
+// Takes a currency mark, and the blanks beside it, off the front or the end.
+std::optional<Currency> take_mark(std::string_view& text, bool at_end) {
+    // Most texts have none: a digit at that end settles it at once.
+    if (text.empty() || is_digit(at_end ? text.back() : text.front())) return std::nullopt;
+    for (const auto& [word, currency] : kMarks) {
+        if (text.size() < word.size()) continue;
+        const std::size_t at = at_end ? text.size() - word.size() : 0;
+        if (!equals_ignoring_case(text.substr(at, word.size()), word)) continue;
+        text = trim_blanks(at_end ? text.substr(0, at) : text.substr(word.size()));
+        return currency;
+    }
+    return std::nullopt;
 }
 
 std::size_t count_digits(std::string_view text) {
@@ -121,10 +158,13 @@ private:
 }  // namespace
 
 Parsed parse_number(std::string_view text, const Separators& separators) {
-    Scanner scanner(trim_blanks(text), separators);
+    std::string_view number = trim_blanks(text);
+    auto currency = take_mark(number, false);
+    if (!currency) currency = take_mark(number, true);
+    Scanner scanner(number, separators);
     if (!scanner.scan()) return {};
     const std::string_view digits = scanner.normalised();
-    Parsed parsed{ParseStatus::number, 0.0, scanner.negative()};
+    Parsed parsed{ParseStatus::number, 0.0, scanner.negative(), currency};
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(),
                                               parsed.value, std::chars_format::fixed);
     if (error == std::errc::result_out_of_range) {

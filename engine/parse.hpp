@@ -2,7 +2,10 @@
 // that every front end accepts exactly the same texts.
 #pragma once
 
+#include <optional>
 #include <string_view>
+
+#include "words.hpp"
 
 namespace numora {
 
@@ -17,12 +20,15 @@ struct Parsed {
     ParseStatus status = ParseStatus::not_a_number;
     double value = 0.0;  // correctly rounded; set only for ParseStatus::number
     bool negative = false;
+    std::optional<Currency> currency;  // the typed mark's; none when no mark was typed
 };
 
 // Accepts blanks (space, tab, U+00A0, U+202F) at both ends, one optional sign
 // right before the number, ASCII digits plain or grouped in threes (by single
 // spaces or the locale's grouping separator) and at most one decimal
-// separator with digits on at least one side. Nothing else.
+// separator with digits on at least one side, and at most one currency mark
+// before or after it: "€", "eur", "lt" or "ltl" in any letter case, blanks
+// beside it optional. Nothing else.
 Parsed parse_number(std::string_view text, const Separators& separators);
 
 }  // namespace numora

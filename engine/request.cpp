@@ -15,7 +15,7 @@ Outcome request(std::string_view typed, const Separators& separators, const Styl
     const double whole = std::floor(parsed.value);
     if (whole > kLargestWhole) return {false, std::string(kTooLarge)};
     if (whole < 0.0) return {false, std::string(kNegative)};
-    return {true, format_amount(whole, parsed.value, style)};
+    return {true, format_amount(whole, parsed.value, with_typed_currency(style, parsed))};
 }
 
 }  // namespace numora

@@ -33,8 +33,16 @@ inline constexpr WordTable desimtys{"",
 inline constexpr std::string_view kSimtas = " šimtas ";
 inline constexpr std::string_view kSimtai = " šimtai ";
 inline constexpr std::string_view kSpace = " ";
-inline constexpr std::string_view kLt = " Lt";
 inline constexpr std::string_view kCt = " ct";
+
+// A currency is the word written after the whole part in money mode.
+struct Currency {
+    std::string_view mark;
+    friend constexpr bool operator==(const Currency&, const Currency&) = default;
+};
+
+inline constexpr Currency kLitas{" Lt"};
+inline constexpr Currency kEuro{" Eur"};
 
 // A scale word in its three agreement forms.
 struct ScaleWord {

@@ -13,7 +13,7 @@ namespace {
 constexpr wchar_t kAboutText[] =
     L"Numora " NUMORA_VERSION_WTEXT L", sukūrė Numora komanda\r\n"
     L"\r\n"
-    L"Suma žodžiais sąskaitoms ir mokėjimo pavedimams\r\n"
+    L"Po sumos įrašę € arba Eur, gausite sumą eurais\r\n"
     L"\r\n"
     L"Naudokitės ir džiaukitės !\r\n"
     L"\r\n"

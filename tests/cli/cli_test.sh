@@ -45,6 +45,9 @@ check "refusals" 1 "${nl}${nl}${nl}Penki Lt" \
     -- abc 1000000000 -1.5 5
 check "negative without --" 1 "" "numora-cli: 1: Skaičius negali būti neigiamas" -- -5
 check "after --" 1 "" "numora-cli: 1: Turi būti skaičius" -- -- --number
+check "marks" 0 "Dvylika Eur 50 ct${nl}Penki Lt${nl}Penki Lt" "" -- --decimal , "12,50 €" "LTL 5" 5
+check "--currency eur" 0 "Penki Eur${nl}Penki Lt" "" -- --currency eur 5 "5 Lt"
+check "bad currency" 2 "" "usage: numora-cli *" -- --currency usd 5
 check "unknown option" 2 "" "usage: numora-cli *" -- --bogus
 check "bad case" 2 "" "usage: numora-cli *" -- --case shouting 5
 

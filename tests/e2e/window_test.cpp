@@ -215,7 +215,7 @@ struct Conversion {
     const wchar_t* expected;
 };
 
-constexpr std::array<Conversion, 10> kConversions{{
+constexpr std::array<Conversion, 11> kConversions{{
     {L"5", true, true, false, Trigger::enter, L"Penki Lt"},
     {L"5D25", true, true, false, Trigger::alt_p, L"Penki Lt 25 ct"},
     {L"0D25", true, true, false, Trigger::click, L"25 ct"},
@@ -229,6 +229,7 @@ constexpr std::array<Conversion, 10> kConversions{{
     {L"21", false, false, false, Trigger::click, L"dvidešimt vienas"},
     {L"21", false, false, true, Trigger::alt_p, L"DVIDEŠIMT VIENAS"},
     {L"5D9", false, true, false, Trigger::enter, L"Penki"},
+    {L"12D50 eur", true, true, false, Trigger::enter, L"Dvylika Eur 50 ct"},
 }};
 
 TEST(Window, ConversionsReachTheLabelAndTheClipboard) {
@@ -323,6 +324,7 @@ TEST(Window, AboutCommandShowsTheAboutText) {
     }
     ASSERT_EQ(lines.size(), 7u) << testing::PrintToString(box->text);
     EXPECT_TRUE(box->text.ends_with(L"\r\n"));
+    EXPECT_NE(lines[2].find(L"€ arba Eur"), std::wstring::npos);  // how to write euros
     EXPECT_EQ(lines[4], L"Naudokitės ir džiaukitės !");
     EXPECT_TRUE(lines[6].starts_with(L"     ") && lines[6].size() > 5 && lines[6][5] != L' ');
     close_message_box(*box);

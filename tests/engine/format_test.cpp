@@ -67,6 +67,25 @@ TEST(Rodyk, LetterCasesInBothModes) {
     for (const auto& c : cases) EXPECT_EQ(shown(c.typed, c.style), c.result) << c.typed;
 }
 
+TEST(Rodyk, TheTypedMarkOrElseTheStylesCurrency) {
+    constexpr Style kEuroFirst{.currency = kEuro};
+    struct Case {
+        const char* typed;
+        Style style;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"1234.56 €", {}, "Vienas tūkstantis du šimtai trisdešimt keturi Eur 56 ct"},
+        {"0.50 €", {}, "50 ct"},
+        {"5.25 eur", {true, true, true}, "PENKI Eur 25 ct"},
+        {"5.9 EUR", {false, false, false}, "penki"},
+        {"5", kEuroFirst, "Penki Eur"},
+        {"5 Lt", kEuroFirst, "Penki Lt"},
+        {"LTL 5", {}, "Penki Lt"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(shown(c.typed, c.style), c.result) << c.typed;
+}
+
 TEST(Rodyk, HundredthsFollowTheLocaleSeparators) {
     const Separators lithuanian{",", "\u00A0"};
     EXPECT_EQ(shown("5,25", kSmall, lithuanian), "penki Lt 25 ct");

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace numora {
@@ -96,6 +97,53 @@ TEST(ParseNumber, Refuses) {
     for (const auto& c : cases) {
         EXPECT_EQ(parse_number(c.text, c.separators).status, ParseStatus::not_a_number) << c.text;
     }
+}
+
+TEST(ParseNumber, CurrencyMarks) {
+    struct Case {
+        const char* text;
+        std::optional<Currency> currency;  // none: refused
+        double value = 0;
+    };
+    const Case cases[] = {
+        {"12,50 €", kEuro, 12.5},
+        {"12,50€", kEuro, 12.5},
+        {"€12,50", kEuro, 12.5},
+        {"€ 12,50", kEuro, 12.5},
+        {"EUR 12,50", kEuro, 12.5},
+        {"12,50 Eur", kEuro, 12.5},
+        {"eur\t12,50", kEuro, 12.5},
+        {"1 234,56 EUR", kEuro, 1234.56},
+        {" 7\u00A0€\u202F", kEuro, 7},
+        {"5 Lt", kLitas, 5},
+        {"LTL 5", kLitas, 5},
+        {"5lTl", kLitas, 5},
+        {"-5 €", kEuro, -5},
+        {"€-5", kEuro, -5},
+        {"5 € €", {}},
+        {"5 Lt €", {}},
+        {"€ 5 Lt", {}},
+        {"€", {}},
+        {"EUR", {}},
+        {"5 USD", {}},
+        {"5 euro", {}},
+        {"5 e", {}},
+        {"5 ct", {}},
+        {"5 € 5", {}},
+        {"- €5", {}},
+        {"5 L t", {}},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = parse_number(c.text, kComma);
+        if (!c.currency) {
+            EXPECT_EQ(parsed.status, ParseStatus::not_a_number) << c.text;
+            continue;
+        }
+        ASSERT_EQ(parsed.status, ParseStatus::number) << c.text;
+        EXPECT_EQ(parsed.currency, c.currency) << c.text;
+        EXPECT_EQ(parsed.value, c.value) << c.text;
+    }
+    EXPECT_EQ(parse_number("5", kComma).currency, std::nullopt);
 }
 
 TEST(ParseNumber, TooLargeForADoubleIsFlaggedWithItsSign) {

@@ -83,9 +83,10 @@ void check_accepted(std::string_view typed, const Separators& separators, const 
     if (style.money) {
         require(take_cents(rest) == hundredths(parsed.value), "the hundredths of the value",
                 result);
-        const bool has_lt = rest.ends_with(" Lt") || rest == "Lt";
-        require(has_lt == (whole >= 1), "Lt after words, and only then", result);
-        if (has_lt) rest.remove_suffix(rest == "Lt" ? 2 : 3);
+        const std::string_view mark = with_typed_currency(style, parsed).currency.mark;
+        const bool has_mark = rest.ends_with(mark);
+        require(has_mark == (whole >= 1), "the currency after words, and only then", result);
+        if (has_mark) rest.remove_suffix(mark.size());
     }
     const std::string words(rest);
     check_case(words, style);
@@ -99,13 +100,31 @@ void check_accepted(std::string_view typed, const Separators& separators, const 
     }
 }
 
+// A euro mark before or after an unmarked text changes only " Lt" to " Eur"
+// (nothing in number mode); a refusal stays the same refusal.
+void check_euro_mark(std::string_view typed, const Separators& separators, const Style& style,
+                     const Outcome& unmarked, bool before) {
+    if (parse_number(typed, separators).currency) return;
+    const std::string marked = before ? "EUR " + std::string(typed) : std::string(typed) + " €";
+    const Outcome outcome = request(marked, separators, style);
+    std::string expected = unmarked.text;
+    if (unmarked.accepted && style.money) {
+        if (const auto at = expected.find(style.currency.mark); at != std::string::npos) {
+            expected.replace(at, style.currency.mark.size(), kEuro.mark);
+        }
+    }
+    require(outcome.accepted == unmarked.accepted && outcome.text == expected,
+            "a euro mark changes only the currency", outcome.text);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2) return 0;
     const Style style{.money = (data[0] & 1) != 0,
                       .first_capital = (data[0] & 2) != 0,
-                      .all_capitals = (data[0] & 4) != 0};
+                      .all_capitals = (data[0] & 4) != 0,
+                      .currency = (data[0] & 8) != 0 ? kEuro : kLitas};
     const Separators& separators = kSeparators[data[1] % kSeparators.size()];
     const std::string_view typed(reinterpret_cast<const char*>(data + 2), size - 2);
 
@@ -117,5 +136,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             outcome.text == kNotANumber || outcome.text == kTooLarge || outcome.text == kNegative,
             "a refusal gives one of the three messages", outcome.text);
     }
+    check_euro_mark(typed, separators, style, outcome, (data[0] & 16) != 0);
     return 0;
 }
