@@ -1,8 +1,5 @@
 #include "module1.hpp"
 
-#include "control_ids.hpp"
-#include "version.h"
-
 namespace Module1 {
 
 WNDPROC prevWndProc = nullptr;
@@ -27,12 +24,12 @@ void extend_system_menu(HWND hwnd) {
     // the appended item matters.
     DeleteMenu(menu, 0, 0);
     InsertMenuW(menu, 1, 0, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, numora::ui::kAboutCommand, L"Apie...");
+    AppendMenuW(menu, MF_STRING, kAboutCommand, L"Apie...");
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     // The whole parameter is compared: no system-command bits are masked off.
-    if (message == WM_SYSCOMMAND && wParam == numora::ui::kAboutCommand) {
+    if (message == WM_SYSCOMMAND && wParam == kAboutCommand) {
         MessageBoxW(hwnd, kAboutText, L"Numora", MB_ICONINFORMATION);
         return 0;
     }

@@ -6,6 +6,9 @@
 
 namespace Module1 {
 
+// The system-menu command that shows the About box.
+inline constexpr int kAboutCommand = 999;
+
 // The procedure WindowProc replaced; every message but the command goes there.
 extern WNDPROC prevWndProc;
 

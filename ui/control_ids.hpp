@@ -19,6 +19,4 @@ enum ControlId : int {
     kOption1,
 };
 
-inline constexpr int kAboutCommand = 999;
-
 }  // namespace numora::ui

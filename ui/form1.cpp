@@ -156,7 +156,7 @@ void Form1::create_tooltips() {
 
 void Form1::make_fonts(UINT dpi) {
     fonts_[static_cast<std::size_t>(FontKind::dialog)] = make_dialog_font(dpi);
-    fonts_[static_cast<std::size_t>(FontKind::label)] = make_font(kLabelFont, dpi);
+    fonts_[static_cast<std::size_t>(FontKind::label)] = make_label_font(dpi);
     fonts_[static_cast<std::size_t>(FontKind::button)] = make_font(kButtonFont, dpi);
     fonts_[static_cast<std::size_t>(FontKind::text)] = make_font(kTextFont, dpi);
 }

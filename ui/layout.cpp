@@ -2,6 +2,9 @@
 
 #include <string_view>
 
+#include "request.hpp"
+#include "win_text.hpp"
+
 namespace numora::ui {
 namespace {
 
@@ -32,20 +35,53 @@ bool captions_fit(HFONT font, UINT dpi) {
     return true;
 }
 
+// Whether the longest results wrap inside Label1 in this font.
+bool results_fit(HFONT font, UINT dpi) {
+    const RECT label = pixel_rect(design_of(kLabel1), dpi);
+    const win::MeasuringDc dc(font);
+    for (const auto& text : longest_results()) {
+        RECT needed{0, 0, label.right - label.left, 0};
+        DrawTextW(dc.get(), text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
+        if (needed.right > label.right - label.left || needed.bottom > label.bottom - label.top) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The designed font, or where the face standing in for it is wider, a pixel
+// or two less, down to three quarters of it, until the text it holds fits.
+template <typename Fits>
+win::ScopedFont fitted_font(const FontDesign& design, UINT dpi, Fits fits) {
+    const int designed = font_pixels(design.height_twips, dpi);
+    for (int height = designed;; --height) {
+        win::ScopedFont font = make_font(design.face, height);
+        if (height * 4 <= designed * 3 || fits(font.get(), dpi)) return font;
+    }
+}
+
 }  // namespace
 
 win::ScopedFont make_font(const FontDesign& font, UINT dpi) {
     return make_font(font.face, font_pixels(font.height_twips, dpi));
 }
 
-// The captions were sized for the classic dialog font. Where the font standing
-// in for it is wider, a pixel or two less keeps them whole.
+// The captions were sized for the classic dialog font.
 win::ScopedFont make_dialog_font(UINT dpi) {
-    const int designed = font_pixels(kDialogFont.height_twips, dpi);
-    for (int height = designed;; --height) {
-        win::ScopedFont font = make_font(kDialogFont.face, height);
-        if (height * 4 <= designed * 3 || captions_fit(font.get(), dpi)) return font;
-    }
+    return fitted_font(kDialogFont, dpi, captions_fit);
+}
+
+// Where the bitmap face of a Baltic Windows stands in, a line more than the
+// label's height would otherwise cut the longest results.
+win::ScopedFont make_label_font(UINT dpi) {
+    return fitted_font(kLabelFont, dpi, results_fit);
+}
+
+std::array<std::wstring, 2> longest_results() {
+    const Separators point{".", ""};
+    const Style capitals{.all_capitals = true};
+    return {win::to_wide(request("777777777.77 €", point, Style{}).text),
+            win::to_wide(request("999999999.99 €", point, capitals).text)};
 }
 
 const ControlDesign& design_of(ControlId id) {

@@ -4,7 +4,12 @@
 set -uo pipefail
 cli=("$1")
 [[ -n "${NUMORA_EMULATOR:-}" ]] && cli=("$NUMORA_EMULATOR" "$1")
-export LC_ALL=C
+if [[ -n ${NUMORA_NEEDS_32BIT:-} ]] &&
+    ! "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-32bit-check" "$1"; then
+    echo "skipped: the 32-bit numora-cli cannot run here"
+    exit 77
+fi
+export LC_ALL=C.UTF-8  # UTF-8 arguments reach Wine as such
 failures=0 passed=0
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT

@@ -1,5 +1,5 @@
 #!/bin/bash
-# Drives the real numora.exe under wine64 on Xvfb as a user would: keys typed,
+# Drives the real numora.exe under Wine on Xvfb as a user would: keys typed,
 # the label, the message box and the clipboard read back from outside.
 # Usage: window_smoke.sh PATH-TO-numora.exe SCREENSHOT.png
 set -uo pipefail

@@ -1,8 +1,8 @@
 #!/bin/bash
-# Runs the window test programs under wine64 on Xvfb, against the real numora.exe.
+# Runs the window test programs under Wine on Xvfb, against the real numora.exe.
 # Usage: window_suite.sh default|lithuanian|dpi144 numora.exe TEST.exe...
 #   default     Wine's own user locale (decimal "."), 96 dpi
-#   lithuanian  lt_LT.UTF-8 (decimal ",", grouping U+00A0), built here with localedef
+#   lithuanian  lt_LT.UTF-8 (decimal ",", grouping U+00A0), made with Wine's chroot
 #   dpi144      the default locale on a 144 dpi screen
 set -euo pipefail
 mode=$1 exe=$2
@@ -12,14 +12,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine_desktop.sh"
 
 case $mode in
     default | dpi144) export LANG=C.UTF-8 ;;
-    lithuanian)
-        locales="$root/build/locales"
-        [[ -d $locales/lt_LT.UTF-8 ]] || {
-            mkdir -p "$locales"
-            localedef -i lt_LT -f UTF-8 "$locales/lt_LT.UTF-8"
-        }
-        export LOCPATH=$locales LANG=lt_LT.UTF-8
-        ;;
+    lithuanian) export LANG=lt_LT.UTF-8 ;;
     *) echo "window_suite: unknown mode $mode" >&2; exit 2 ;;
 esac
 # The driver starts numora.exe by its Windows path.

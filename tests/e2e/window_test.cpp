@@ -8,6 +8,7 @@
 
 #include "control_ids.hpp"
 #include "driver.hpp"
+#include "module1.hpp"
 
 namespace numora::e2e {
 namespace {
@@ -311,7 +312,7 @@ TEST(Window, BusyClipboardGivesItsOwnMessage) {
 
 TEST(Window, AboutCommandShowsTheAboutText) {
     App app;
-    PostMessageW(app.form(), WM_SYSCOMMAND, kAboutCommand, 0);
+    PostMessageW(app.form(), WM_SYSCOMMAND, Module1::kAboutCommand, 0);
     const auto box = wait_message_box(app);
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->title, L"Numora");
@@ -333,7 +334,7 @@ TEST(Window, AboutCommandShowsTheAboutText) {
 
 TEST(Window, OtherSystemCommandsReachTheWindow) {
     App app;
-    for (const WPARAM command : {WPARAM{998}, WPARAM{kAboutCommand | 0x10000}}) {
+    for (const WPARAM command : {WPARAM{998}, WPARAM{Module1::kAboutCommand | 0x10000}}) {
         PostMessageW(app.form(), WM_SYSCOMMAND, command, 0);
         EXPECT_FALSE(wait_message_box(app, 700ms).has_value()) << command;
         EXPECT_TRUE(app.running());

@@ -1,6 +1,8 @@
 # Sourced by the window tests: a display and a Wine prefix set up for driving
 # the window. Starts its own Xvfb when DISPLAY is empty (killed on exit), and
-# sets the prefix's DPI to $NUMORA_TEST_DPI (96 when unset).
+# sets the prefix's DPI to $NUMORA_TEST_DPI (96 when unset). $exe is the
+# release; where this machine runs no 32-bit code, $NUMORA_FALLBACK_EXE (the
+# x86_64 build of the same source) takes its place.
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 wine=("$root/scripts/wine-run")
 export WINEPREFIX="${WINEPREFIX:-$root/build/wine-prefix}"
@@ -15,9 +17,16 @@ if [[ -z "${DISPLAY:-}" ]]; then
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 fi
 # A running wineserver keeps the display, the locale and the DPI it started with.
-/usr/lib/wine/wineserver -k 2>/dev/null || true
-/usr/lib/wine/wineserver -w 2>/dev/null || true
-# Without a window manager Wine waits on every close unless it manages none.
-"${wine[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+"${wine[@]}" --server -k 2>/dev/null || true
+"${wine[@]}" --server -w 2>/dev/null || true
 "${wine[@]}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
     /d "$NUMORA_TEST_DPI" /f >/dev/null 2>&1
+# Wine 10 reads the DPI when a desktop starts: the next program starts one anew.
+"${wine[@]}" --server -k 2>/dev/null || true
+"${wine[@]}" --server -w 2>/dev/null || true
+
+if [[ -n ${exe:-} && -n ${NUMORA_FALLBACK_EXE:-} ]] &&
+    ! "$root/scripts/wine-32bit-check" "$(dirname "$exe")/../cli/numora-cli.exe"; then
+    echo "NOTE: driving $NUMORA_FALLBACK_EXE in place of $exe"
+    exe=$NUMORA_FALLBACK_EXE
+fi

@@ -81,29 +81,29 @@ TEST_F(Form1Test, FontsAreBalticAtTheirSizes) {
         ControlId id;
         const wchar_t* face;
         int height_twips;
+        bool fitted = true;  // down to a quarter less where a wider face stands in
     };
-    constexpr std::array<Expected, 3> kNamed{{
-        {kText1, L"MS Sans Serif", 270},
-        {kCommand1, L"Verdana", 225},
+    constexpr std::array<Expected, 10> kNamed{{
+        {kText1, L"MS Sans Serif", 270, false},
+        {kCommand1, L"Verdana", 225, false},
         {kLabel1, L"MS Sans Serif", 195},
+        {kFrame1, L"MS Sans Serif", 165},
+        {kFrame2, L"MS Sans Serif", 165},
+        {kFrame3, L"MS Sans Serif", 165},
+        {kOption1, L"MS Sans Serif", 165},
+        {kOption2, L"MS Sans Serif", 165},
+        {kCheck1, L"MS Sans Serif", 165},
+        {kCheck2, L"MS Sans Serif", 165},
     }};
-    for (const auto& [id, face, height] : kNamed) {
+    for (const auto& [id, face, height, fitted] : kNamed) {
         SCOPED_TRACE(id);
         const LOGFONTW font = font_of(item(id));
         EXPECT_STREQ(font.lfFaceName, face);
-        EXPECT_EQ(-font.lfHeight, pixels(height));
+        EXPECT_LE(-font.lfHeight, pixels(height));
+        EXPECT_GE(-font.lfHeight, fitted ? pixels(height) * 3 / 4 : pixels(height));
         EXPECT_EQ(font.lfWeight, FW_NORMAL);
         EXPECT_EQ(font.lfCharSet, 186);
         EXPECT_FALSE(font.lfItalic || font.lfUnderline || font.lfStrikeOut);
-    }
-    for (const ControlId id : {kFrame1, kFrame2, kFrame3, kOption1, kOption2, kCheck1, kCheck2}) {
-        SCOPED_TRACE(id);
-        const LOGFONTW font = font_of(item(id));
-        EXPECT_STREQ(font.lfFaceName, L"MS Sans Serif");
-        // 8.25 pt, or down to a quarter less where a wider face stands in for it.
-        EXPECT_LE(-font.lfHeight, pixels(165));
-        EXPECT_GE(-font.lfHeight, pixels(165) * 3 / 4);
-        EXPECT_EQ(font.lfCharSet, 186);
     }
 }
 
@@ -121,16 +121,14 @@ TEST_F(Form1Test, CaptionsFitTheirControls) {
 }
 
 TEST_F(Form1Test, LongestResultsWrapInsideTheLabel) {
-    // The longest words of each group, with two-digit cents.
-    constexpr std::array<const wchar_t*, 2> kLongest{
-        L"Septyni šimtai septyniasdešimt septyni milijonai septyni šimtai septyniasdešimt "
-        L"septyni tūkstančiai septyni šimtai septyniasdešimt septyni Lt 77 ct",
-        L"DEVYNI ŠIMTAI DEVYNIASDEŠIMT DEVYNI MILIJONAI DEVYNI ŠIMTAI DEVYNIASDEŠIMT DEVYNI "
-        L"TŪKSTANČIAI DEVYNI ŠIMTAI DEVYNIASDEŠIMT DEVYNI Lt 99 ct",
-    };
+    // The longest words of each group, with two-digit cents, in euros.
+    const auto longest = longest_results();
+    EXPECT_EQ(longest[0],
+              L"Septyni šimtai septyniasdešimt septyni milijonai septyni šimtai septyniasdešimt "
+              L"septyni tūkstančiai septyni šimtai septyniasdešimt septyni Eur 77 ct");
     RECT label;
     GetClientRect(item(kLabel1), &label);
-    for (const wchar_t* text : kLongest) {
+    for (const std::wstring& text : longest) {
         const SIZE needed = text_size(item(kLabel1), text, label.right);
         EXPECT_LE(needed.cx, label.right);
         EXPECT_LE(needed.cy, label.bottom)
