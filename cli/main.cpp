@@ -1,11 +1,10 @@
 // numora-cli: amounts in Lithuanian words for scripts and bulk work.
-#include <algorithm>
 #include <cstddef>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "io.hpp"
 #include "locale_separators.hpp"
 #include "options.hpp"
 #include "request.hpp"
@@ -20,152 +19,134 @@
 
 namespace {
 
+using numora::cli::Input;
+using numora::cli::Line;
 using numora::cli::Options;
+using numora::cli::Output;
+using numora::cli::write_all;
 
-bool write(std::FILE* stream, std::string_view text) {
-    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
-}
+constexpr int kStdin = 0;
+constexpr int kStdout = 1;
+constexpr int kStderr = 2;
 
-// Results go out in large blocks: bulk runs are bound by output, not words.
-class Output {
-public:
-    Output() { buffer_.reserve(kFlushAt + 1024); }
-    Output(const Output&) = delete;
-    Output& operator=(const Output&) = delete;
-    ~Output() { (void)flush(); }
-
-    void line(std::string_view text) {
-        buffer_ += text;
-        buffer_ += '\n';
-        if (buffer_.size() >= kFlushAt) flush();
-    }
-
-    // False once anything could not be written: a full disk is not a success.
-    bool flush() {
-        ok_ = write(stdout, buffer_) && std::fflush(stdout) == 0 && ok_;
-        buffer_.clear();
-        return ok_;
-    }
-
-private:
-    static constexpr std::size_t kFlushAt = std::size_t{64} * 1024;
-    std::string buffer_;
-    bool ok_ = true;
-};
-
-// Lines of standard input, read in large blocks; the last may lack its newline.
-class Input {
-public:
-    Input() : buffer_(kBlock, '\0') {}
-
-    bool line(std::string_view& text) {
-        for (;;) {
-            const auto newline = std::string_view(buffer_).substr(begin_, end_ - begin_).find('\n');
-            if (newline != std::string_view::npos) {
-                text = std::string_view(buffer_).substr(begin_, newline);
-                begin_ += newline + 1;
-                return true;
-            }
-            if (eof_) {
-                if (begin_ == end_) return false;
-                text = std::string_view(buffer_).substr(begin_, end_ - begin_);
-                begin_ = end_;
-                return true;
-            }
-            refill();
-        }
-    }
-
-private:
-    static constexpr std::size_t kBlock = std::size_t{64} * 1024;
-
-    // Moves the unfinished line to the front and reads after it, growing for long lines.
-    void refill() {
-        std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_),
-                  buffer_.begin() + static_cast<std::ptrdiff_t>(end_), buffer_.begin());
-        end_ -= begin_;
-        begin_ = 0;
-        if (buffer_.size() - end_ < kBlock / 2) buffer_.resize(buffer_.size() * 2);
-        const auto got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, stdin);
-        end_ += got;
-        eof_ = got == 0;
-    }
-
-    std::string buffer_;
-    std::size_t begin_ = 0;
-    std::size_t end_ = 0;
-    bool eof_ = false;
-};
+// Exit statuses, as README documents them.
+enum Status { kAllConverted = 0, kSomeRefused = 1, kUsage = 2, kOutputFailed = 3, kInputFailed = 4 };
 
 class Converter {
 public:
-    explicit Converter(const Options& options)
-        : locale_(numora::cli::locale_separators()), style_(options.style) {
+    Converter(const Options& options, Output& out)
+        : locale_(numora::cli::locale_separators()), style_(options.style), out_(out) {
         if (options.decimal) locale_.decimal = *options.decimal;
         separators_ = {locale_.decimal, locale_.grouping};
     }
 
-    // Writes one result line; a refusal is reported on standard error.
+    // Writes one result line, or for a refusal an empty line and a report on
+    // standard error. False for a refusal.
     bool convert(std::string_view text, std::size_t number) {
-        if (text.ends_with('\r')) text.remove_suffix(1);
-        const auto outcome = numora::request(text, separators_, style_);
-        out_.line(outcome.accepted ? std::string_view(outcome.text) : std::string_view());
-        if (!outcome.accepted) {
-            (void)out_.flush();  // the report follows the lines before it
-            const std::string report =
-                "numora-cli: " + std::to_string(number) + ": " + outcome.text + "\n";
-            (void)write(stderr, report);  // nowhere left to report a failure
-        }
-        return outcome.accepted;
+        return finish(numora::append_request(out_.pending(), text, separators_, style_), number);
     }
 
-    bool finish() { return out_.flush(); }
+    // A line too long to keep is refused whatever it holds: as too large (or
+    // negative) when it is all digits past a start that already says so.
+    bool convert(const Line& line, std::size_t number) {
+        if (!line.overlong) return convert(line.text, number);
+        std::string words;
+        std::string_view refusal = numora::append_request(words, line.text, separators_, style_);
+        if (!line.rest_is_digits || refusal.empty() || refusal == numora::kNotANumber) {
+            refusal = numora::kNotANumber;
+        }
+        return finish(refusal, number);
+    }
 
 private:
+    bool finish(std::string_view refusal, std::size_t number) {
+        out_.end_line();
+        if (refusal.empty()) return true;
+        (void)out_.flush();  // the report follows the lines before it
+        const std::string report =
+            "numora-cli: " + std::to_string(number) + ": " + std::string(refusal) + "\n";
+        (void)write_all(kStderr, report);  // nowhere left to report a failure
+        return false;
+    }
+
     numora::cli::LocaleSeparators locale_;
     numora::Style style_;
     numora::Separators separators_;
-    Output out_;
+    Output& out_;
 };
+
+int output_failed() {
+    (void)write_all(kStderr, "numora-cli: the output could not be written\n");
+    return kOutputFailed;
+}
+
+int print(std::string_view text) {
+    return write_all(kStdout, text) ? kAllConverted : output_failed();
+}
+
+int convert_all(const Options& options) {
+    Output out(kStdout);
+    Converter converter(options, out);
+    bool all_accepted = true;
+    std::size_t number = 0;
+    bool input_failed = false;
+    if (!options.texts.empty()) {
+        for (const auto& text : options.texts) {
+            all_accepted &= converter.convert(text, ++number);
+            if (out.failed()) break;
+        }
+    } else {
+        Input input(kStdin);
+        Line line;
+        while (!out.failed() && input.next(line, out)) {
+            all_accepted &= converter.convert(line, ++number);
+        }
+        input_failed = input.failed();
+    }
+    if (!out.flush()) return output_failed();
+    if (input_failed) {
+        (void)write_all(kStderr, "numora-cli: the input could not be read\n");
+        return kInputFailed;
+    }
+    return all_accepted ? kAllConverted : kSomeRefused;
+}
 
 int run(const std::vector<std::string>& args) {
     const auto options = numora::cli::parse_options(args);
     if (!options) {
-        (void)write(stderr, numora::cli::kUsage);
-        return 2;
+        (void)write_all(kStderr, numora::cli::kUsage);
+        return kUsage;
     }
-    if (options->help) {
-        return write(stdout, numora::cli::kUsage) ? 0 : 3;
-    }
-    if (options->version) {
-        return write(stdout, "numora-cli " NUMORA_VERSION_TEXT "\n") ? 0 : 3;
-    }
-    Converter converter(*options);
-    bool all_accepted = true;
-    std::size_t number = 0;
-    if (!options->texts.empty()) {
-        for (const auto& text : options->texts) all_accepted &= converter.convert(text, ++number);
-    } else {
-        Input input;
-        std::string_view line;
-        while (input.line(line)) all_accepted &= converter.convert(line, ++number);
-    }
-    if (!converter.finish()) {
-        (void)write(stderr, "numora-cli: the output could not be written\n");
-        return 3;
-    }
-    return all_accepted ? 0 : 1;
+    if (options->help) return print(numora::cli::kUsage);
+    if (options->version) return print("numora-cli " NUMORA_VERSION_TEXT "\n");
+    return convert_all(*options);
 }
 
 }  // namespace
 
 #ifdef _WIN32
 
+// UTF-8 on the console while the program runs; the user's code page after.
+class ConsoleOutputUtf8 {
+public:
+    ConsoleOutputUtf8() : previous_(GetConsoleOutputCP()) {
+        if (previous_ != 0) SetConsoleOutputCP(CP_UTF8);
+    }
+    ConsoleOutputUtf8(const ConsoleOutputUtf8&) = delete;
+    ConsoleOutputUtf8& operator=(const ConsoleOutputUtf8&) = delete;
+    ~ConsoleOutputUtf8() {
+        if (previous_ != 0) SetConsoleOutputCP(previous_);
+    }
+
+private:
+    UINT previous_;
+};
+
 // Arguments arrive as UTF-16 so that Lithuanian text survives any code page.
 int wmain(int argc, wchar_t** argv) {
-    SetConsoleOutputCP(CP_UTF8);
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stdin), _O_BINARY);
+    const ConsoleOutputUtf8 console;
+    _setmode(kStdout, _O_BINARY);
+    _setmode(kStdin, _O_BINARY);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.push_back(numora::win::to_utf8(argv[i]));
     return run(args);

@@ -1,6 +1,7 @@
 #include "format.hpp"
 
 #include <array>
+#include <cstddef>
 #include <cmath>
 
 #include "letter_case.hpp"
@@ -21,11 +22,11 @@ int hundredths(double value) {
 namespace {
 
 // versk's words are in lower case already: lowering them again changes nothing.
-void apply_case(std::string& words, const Style& style) {
+void apply_case(std::string& text, std::size_t words, const Style& style) {
     if (style.all_capitals) {
-        make_upper(words);
+        make_upper(text, words);
     } else if (style.first_capital) {
-        make_first_upper(words);
+        make_first_upper(text, words);
     }
 }
 
@@ -41,19 +42,24 @@ void append_number(std::string& text, int value) {
 
 }  // namespace
 
-std::string format_amount(double whole, double typed_value, const Style& style) {
-    std::string text = versk(whole);
-    apply_case(text, style);
-    if (style.money) {
-        if (!trim_spaces(text).empty()) text += style.currency.mark;
-        if (const int cents = hundredths(typed_value); cents > 0) {
-            text += kSpace;
-            append_number(text, cents);
-            text += kCt;
-        }
+// Words have no space at either end, and each piece after them brings its
+// own: the result is trimmed as it is written.
+void append_amount(std::string& out, double whole, double typed_value, const Style& style) {
+    const std::size_t start = out.size();
+    append_words(out, whole);
+    apply_case(out, start, style);
+    if (!style.money) return;
+    if (out.size() > start) out += style.currency.mark;
+    if (const int cents = hundredths(typed_value); cents > 0) {
+        if (out.size() > start) out += kSpace;
+        append_number(out, cents);
+        out += kCt;
     }
-    const std::string_view trimmed = trim_spaces(text);
-    if (trimmed.size() != text.size()) text = std::string(trimmed);
+}
+
+std::string format_amount(double whole, double typed_value, const Style& style) {
+    std::string text;
+    append_amount(text, whole, typed_value, style);
     return text;
 }
 

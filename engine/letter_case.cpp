@@ -55,8 +55,8 @@ std::size_t map_at(std::string& text, std::size_t i, Case to) {
     return 2;
 }
 
-void map_text(std::string& text, Case first, Case rest) {
-    for (std::size_t i = 0; i < text.size();) i += map_at(text, i, i == 0 ? first : rest);
+void map_text(std::string& text, Case first, Case rest, std::size_t from = 0) {
+    for (std::size_t i = from; i < text.size();) i += map_at(text, i, i == from ? first : rest);
 }
 
 std::string mapped(std::string_view source, Case first, Case rest) {
@@ -67,11 +67,11 @@ std::string mapped(std::string_view source, Case first, Case rest) {
 
 }  // namespace
 
-void make_upper(std::string& text) {
-    map_text(text, Case::upper, Case::upper);
+void make_upper(std::string& text, std::size_t from) {
+    map_text(text, Case::upper, Case::upper, from);
 }
-void make_first_upper(std::string& text) {
-    if (!text.empty()) map_at(text, 0, Case::upper);
+void make_first_upper(std::string& text, std::size_t from) {
+    if (from < text.size()) map_at(text, from, Case::upper);
 }
 
 std::string to_upper(std::string_view text) {

@@ -2,6 +2,7 @@
 // letters ą č ę ė į š ų ū ž. Every other character passes unchanged.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,9 +13,9 @@ std::string to_lower(std::string_view text);
 // The first character in upper case, the rest in lower case.
 std::string capitalize_first(std::string_view text);
 
-// In place (the mapped letters keep their UTF-8 length): all of the text, or
-// only its first character.
-void make_upper(std::string& text);
-void make_first_upper(std::string& text);
+// In place (the mapped letters keep their UTF-8 length), from byte `from` on:
+// all of the text, or only its first character.
+void make_upper(std::string& text, std::size_t from = 0);
+void make_first_upper(std::string& text, std::size_t from = 0);
 
 }  // namespace numora

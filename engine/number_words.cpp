@@ -83,26 +83,30 @@ std::string_view agreeing(const ScaleWord& scale, int group) {
 
 namespace {
 
-// Joins a group's words and its scale word to the text so far with one space.
-void append_group(std::string& text, int group, const ScaleWord* scale) {
+// Joins a group's words and its scale word to the words since `start` with one space.
+void append_group(std::string& text, std::size_t start, int group, const ScaleWord* scale) {
     if (group <= 0) return;
-    if (!text.empty()) text += kSpace;
+    if (text.size() > start) text += kSpace;
     text += group_words()[group];
     if (scale != nullptr) text += agreeing(*scale, group);
 }
 
 }  // namespace
 
-std::string versk(double whole) {
-    if (!(whole >= 1.0 && whole <= kLargestWhole)) return {};
+void append_words(std::string& text, double whole) {
+    if (!(whole >= 1.0 && whole <= kLargestWhole)) return;
     const auto n = static_cast<std::int32_t>(whole);
     // The millions count fits 16 bits for every value in range (at most 999).
     const auto mil = static_cast<std::int16_t>(n / 1'000'000);
+    const std::size_t start = text.size();
+    append_group(text, start, mil, &kMillion);
+    append_group(text, start, n % 1'000'000 / 1000, &kThousand);
+    append_group(text, start, n % 1000, nullptr);
+}
+
+std::string versk(double whole) {
     std::string text;
-    text.reserve(160);
-    append_group(text, mil, &kMillion);
-    append_group(text, n % 1'000'000 / 1000, &kThousand);
-    append_group(text, n % 1000, nullptr);
+    append_words(text, whole);
     return text;
 }
 

@@ -157,6 +157,16 @@ private:
 
 }  // namespace
 
+bool usable_decimal_separator(std::string_view separator) {
+    if (separator.empty()) return false;
+    for (std::size_t i = 0; i < separator.size(); ++i) {
+        const auto rest = separator.substr(i);
+        const char c = rest.front();
+        if (is_digit(c) || c == '+' || c == '-' || prefix_in(rest, kBlanks) > 0) return false;
+    }
+    return true;
+}
+
 Parsed parse_number(std::string_view text, const Separators& separators) {
     std::string_view number = trim_blanks(text);
     auto currency = take_mark(number, false);

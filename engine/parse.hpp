@@ -31,4 +31,8 @@ struct Parsed {
 // beside it optional. Nothing else.
 Parsed parse_number(std::string_view text, const Separators& separators);
 
+// Whether a text can serve as the decimal separator: not empty, and with no
+// digit, sign or blank in it, which the numbers around it would swallow.
+bool usable_decimal_separator(std::string_view separator);
+
 }  // namespace numora

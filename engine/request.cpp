@@ -6,16 +6,24 @@
 
 namespace numora {
 
-Outcome request(std::string_view typed, const Separators& separators, const Style& style) {
+std::string_view append_request(std::string& out, std::string_view typed,
+                                const Separators& separators, const Style& style) {
     const Parsed parsed = parse_number(typed, separators);
-    if (parsed.status == ParseStatus::not_a_number) return {false, std::string(kNotANumber)};
-    if (parsed.status == ParseStatus::too_large) {
-        return {false, std::string(parsed.negative ? kNegative : kTooLarge)};
-    }
+    if (parsed.status == ParseStatus::not_a_number) return kNotANumber;
+    if (parsed.status == ParseStatus::too_large) return parsed.negative ? kNegative : kTooLarge;
     const double whole = std::floor(parsed.value);
-    if (whole > kLargestWhole) return {false, std::string(kTooLarge)};
-    if (whole < 0.0) return {false, std::string(kNegative)};
-    return {true, format_amount(whole, parsed.value, with_typed_currency(style, parsed))};
+    if (whole > kLargestWhole) return kTooLarge;
+    if (whole < 0.0) return kNegative;
+    append_amount(out, whole, parsed.value, with_typed_currency(style, parsed));
+    return {};
+}
+
+Outcome request(std::string_view typed, const Separators& separators, const Style& style) {
+    Outcome outcome;
+    const std::string_view refusal = append_request(outcome.text, typed, separators, style);
+    outcome.accepted = refusal.empty();
+    if (!outcome.accepted) outcome.text = refusal;
+    return outcome;
 }
 
 }  // namespace numora

@@ -21,4 +21,9 @@ struct Outcome {
 
 Outcome request(std::string_view typed, const Separators& separators, const Style& style);
 
+// The same, with the result appended to `out`: returns the refusal's message,
+// or an empty view when the text was accepted.
+std::string_view append_request(std::string& out, std::string_view typed,
+                                const Separators& separators, const Style& style);
+
 }  // namespace numora
