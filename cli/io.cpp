@@ -39,10 +39,6 @@ long write_some(int fd, const char* data, std::size_t size) {
 #endif
 }
 
-bool is_line_end(char c) {
-    return c == '\n' || c == '\r';
-}
-
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -79,9 +75,14 @@ std::string_view Input::view(std::size_t from, std::size_t to) const {
     return {buffer_.data() + from, to - from};
 }
 
+// Lines mostly end in LF: memchr finds it, and a CR is looked for before it only.
 std::size_t Input::line_end(std::size_t from) const {
-    const auto* first = buffer_.data();
-    return static_cast<std::size_t>(std::find_if(first + from, first + end_, is_line_end) - first);
+    const char* first = buffer_.data() + from;
+    const std::size_t size = end_ - from;
+    const void* lf = std::memchr(first, '\n', size);
+    const std::size_t before_lf = lf == nullptr ? size : static_cast<const char*>(lf) - first;
+    const void* cr = std::memchr(first, '\r', before_lf);
+    return from + (cr == nullptr ? before_lf : static_cast<const char*>(cr) - first);
 }
 
 void Input::take(Line& line, std::size_t from, std::size_t end) {
@@ -139,8 +140,8 @@ bool Input::skip_overlong(Line& line, Output& pending) {
     line.overlong = true;
     for (std::size_t scan = kKeep;;) {
         const std::size_t end = line_end(scan);
-        line.rest_is_digits =
-            line.rest_is_digits && std::all_of(buffer_.data() + scan, buffer_.data() + end, is_digit);
+        line.rest_is_digits = line.rest_is_digits &&
+                              std::all_of(buffer_.data() + scan, buffer_.data() + end, is_digit);
         if (end < end_ || eof_) {
             take(line, 0, end);
             line.text = view(0, kKeep);

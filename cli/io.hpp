@@ -25,7 +25,7 @@ public:
     bool failed() const { return failed_; }
 
 private:
-    static constexpr std::size_t kFlushAt = std::size_t{64} * 1024;
+    static constexpr std::size_t kFlushAt = std::size_t{256} * 1024;
     int fd_;
     std::string buffer_;
     bool failed_ = false;

@@ -30,7 +30,13 @@ constexpr int kStdout = 1;
 constexpr int kStderr = 2;
 
 // Exit statuses, as README documents them.
-enum Status { kAllConverted = 0, kSomeRefused = 1, kUsage = 2, kOutputFailed = 3, kInputFailed = 4 };
+enum Status {
+    kAllConverted = 0,
+    kSomeRefused = 1,
+    kUsage = 2,
+    kOutputFailed = 3,
+    kInputFailed = 4
+};
 
 class Converter {
 public:

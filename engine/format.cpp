@@ -1,8 +1,9 @@
 #include "format.hpp"
 
+#include <algorithm>
 #include <array>
-#include <cstddef>
 #include <cmath>
+#include <cstddef>
 
 #include "letter_case.hpp"
 #include "number_words.hpp"
@@ -21,45 +22,45 @@ int hundredths(double value) {
 
 namespace {
 
-// versk's words are in lower case already: lowering them again changes nothing.
-void apply_case(std::string& text, std::size_t words, const Style& style) {
-    if (style.all_capitals) {
-        make_upper(text, words);
-    } else if (style.first_capital) {
-        make_first_upper(text, words);
+// The currency mark and the hundredths after words (or alone), in one piece.
+class Tail {
+public:
+    Tail(bool after_words, int cents, const Style& style) {
+        if (!style.money) return;
+        if (after_words) add(style.currency.mark);
+        if (cents <= 0) return;
+        if (after_words) text_[size_++] = ' ';
+        if (cents >= 10) text_[size_++] = static_cast<char>('0' + cents / 10);
+        text_[size_++] = static_cast<char>('0' + cents % 10);
+        add(kCt);
     }
-}
+    std::string_view view() const { return {text_.data(), size_}; }
 
-void append_number(std::string& text, int value) {
-    std::array<char, 10> digits{};
-    auto first = digits.end();
-    do {
-        *--first = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value > 0);
-    text.append(first, digits.end());
-}
+private:
+    void add(std::string_view piece) {
+        for (const char c : piece.substr(0, kRoom - size_)) text_[size_++] = c;
+    }
+
+    static constexpr std::size_t kRoom = 24;  // " Eur 99 ct" and longer marks
+    std::array<char, kRoom> text_;
+    std::size_t size_ = 0;
+};
 
 }  // namespace
 
 // Words have no space at either end, and each piece after them brings its
-// own: the result is trimmed as it is written.
-void append_amount(std::string& out, double whole, double typed_value, const Style& style) {
+// own: the result is trimmed as it is written. versk's words are in small
+// letters already, and come in capitals when asked.
+void append_amount(std::string& out, double whole, int cents, const Style& style) {
     const std::size_t start = out.size();
-    append_words(out, whole);
-    apply_case(out, start, style);
-    if (!style.money) return;
-    if (out.size() > start) out += style.currency.mark;
-    if (const int cents = hundredths(typed_value); cents > 0) {
-        if (out.size() > start) out += kSpace;
-        append_number(out, cents);
-        out += kCt;
-    }
+    append_words(out, whole, style.all_capitals);
+    if (!style.all_capitals && style.first_capital) make_first_upper(out, start);
+    out += Tail(out.size() > start, cents, style).view();
 }
 
 std::string format_amount(double whole, double typed_value, const Style& style) {
     std::string text;
-    append_amount(text, whole, typed_value, style);
+    append_amount(text, whole, hundredths(typed_value), style);
     return text;
 }
 

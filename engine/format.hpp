@@ -23,8 +23,8 @@ int hundredths(double value);
 // currency mark after non-empty words and the hundredths of the typed value.
 // Trimmed of U+0020.
 std::string format_amount(double whole, double typed_value, const Style& style);
-// The same text appended to `out`.
-void append_amount(std::string& out, double whole, double typed_value, const Style& style);
+// The same text appended to `out`, for hundredths 0 .. 99 already worked out.
+void append_amount(std::string& out, double whole, int cents, const Style& style);
 
 // The same for a typed text, converted as the numeric test converts it; a
 // currency mark in it is written instead of the style's.

@@ -1,8 +1,12 @@
 #include "number_words.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+
+#include "letter_case.hpp"
 
 namespace numora {
 
@@ -38,26 +42,45 @@ void append_simtai(std::string& text, int group) {
     }
 }
 
-// Every group's words, written once, one after another: bulk conversion
-// spends its time here, and one string keeps them small and close together.
+enum Scale : std::size_t { kUnits, kThousands, kMillions, kScales };
+
+// Every group's words with each scale word, in small letters and in
+// capitals, written once, one after another: bulk conversion spends its time
+// here, and one string keeps them small and close together.
 class GroupWords {
 public:
     GroupWords() {
-        for (int group = 1; group <= 999; ++group) {
-            start_[static_cast<std::size_t>(group)] = static_cast<std::uint32_t>(text_.size());
-            append_simtai(text_, group);
+        constexpr std::array<const ScaleWord*, kScales> scales{nullptr, &kThousand, &kMillion};
+        std::size_t entry = 0;
+        for (const bool capitals : {false, true}) {
+            for (const ScaleWord* scale : scales) {
+                for (int group = 0; group < kGroups; ++group) {
+                    start_[entry++] = static_cast<std::uint32_t>(text_.size());
+                    const std::size_t from = text_.size();
+                    if (group == 0) continue;
+                    append_simtai(text_, group);
+                    if (scale != nullptr) text_ += agreeing(*scale, group);
+                    if (capitals) make_upper(text_, from);
+                    longest_ = std::max(longest_, text_.size() - from);
+                }
+            }
         }
-        start_[1000] = static_cast<std::uint32_t>(text_.size());
+        start_[entry] = static_cast<std::uint32_t>(text_.size());
     }
 
-    std::string_view operator[](int group) const {
-        const auto g = static_cast<std::size_t>(group);
-        return std::string_view(text_).substr(start_[g], start_[g + 1] - start_[g]);
+    std::size_t longest() const { return longest_; }
+
+    std::string_view get(int group, Scale scale, bool capitals) const {
+        const std::size_t entry = (static_cast<std::size_t>(capitals) * kScales + scale) * kGroups +
+                                  static_cast<std::size_t>(group);
+        return std::string_view(text_).substr(start_[entry], start_[entry + 1] - start_[entry]);
     }
 
 private:
+    static constexpr int kGroups = 1000;  // group 0 has no words
     std::string text_;
-    std::array<std::uint32_t, 1001> start_{};  // group g is text_[start_[g], start_[g + 1])
+    std::array<std::uint32_t, 2 * kScales * kGroups + 1> start_{};
+    std::size_t longest_ = 0;
 };
 
 const GroupWords& group_words() {
@@ -83,25 +106,30 @@ std::string_view agreeing(const ScaleWord& scale, int group) {
 
 namespace {
 
-// Joins a group's words and its scale word to the words since `start` with one space.
-void append_group(std::string& text, std::size_t start, int group, const ScaleWord* scale) {
-    if (group <= 0) return;
-    if (text.size() > start) text += kSpace;
-    text += group_words()[group];
-    if (scale != nullptr) text += agreeing(*scale, group);
+// Joins a group's words and its scale word to the words so far with one
+// space. Written in place: bulk runs spend their time here.
+char* put_group(char* at, const char* start, std::string_view words) {
+    if (words.empty()) return at;
+    if (at != start) *at++ = ' ';
+    std::memcpy(at, words.data(), words.size());
+    return at + words.size();
 }
 
 }  // namespace
 
-void append_words(std::string& text, double whole) {
+void append_words(std::string& text, double whole, bool capitals) {
     if (!(whole >= 1.0 && whole <= kLargestWhole)) return;
     const auto n = static_cast<std::int32_t>(whole);
     // The millions count fits 16 bits for every value in range (at most 999).
     const auto mil = static_cast<std::int16_t>(n / 1'000'000);
+    const GroupWords& words = group_words();
     const std::size_t start = text.size();
-    append_group(text, start, mil, &kMillion);
-    append_group(text, start, n % 1'000'000 / 1000, &kThousand);
-    append_group(text, start, n % 1000, nullptr);
+    text.resize(start + 3 * (words.longest() + 1));
+    char* const first = text.data() + start;
+    char* at = put_group(first, first, words.get(mil, kMillions, capitals));
+    at = put_group(at, first, words.get(n % 1'000'000 / 1000, kThousands, capitals));
+    at = put_group(at, first, words.get(n % 1000, kUnits, capitals));
+    text.resize(static_cast<std::size_t>(at - text.data()));
 }
 
 std::string versk(double whole) {

@@ -19,8 +19,8 @@ std::string_view agreeing(const ScaleWord& scale, int group);
 // Words for a whole value; empty when no group is positive (0, negatives)
 // and for values above 999 999 999, which the callers refuse first.
 std::string versk(double whole);
-// The same words appended to `text`.
-void append_words(std::string& text, double whole);
+// The same words appended to `text`, in capitals if asked.
+void append_words(std::string& text, double whole, bool capitals = false);
 
 // Removes U+0020 only, at both ends; no other character counts as a space.
 std::string_view trim_spaces(std::string_view text);

@@ -1,5 +1,6 @@
 #include "parse.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstddef>
@@ -156,6 +157,28 @@ private:
 };
 
 }  // namespace
+
+std::optional<PlainAmount> plain_amount(std::string_view text, std::string_view decimal) {
+    if (decimal.empty()) decimal = ".";
+    PlainAmount amount;
+    std::size_t i = 0;
+    for (; i < text.size() && is_digit(text[i]); ++i) {
+        if (i == 9) return std::nullopt;  // ten digits: the parser has the last word
+        amount.whole = amount.whole * 10 + (text[i] - '0');
+    }
+    if (i == 0) return std::nullopt;
+    std::string_view rest = text.substr(i);
+    if (rest.empty()) return amount;
+    if (!rest.starts_with(decimal)) return std::nullopt;
+    rest.remove_prefix(decimal.size());
+    if (rest.size() > 2) return std::nullopt;
+    for (std::size_t k = 0; k < 2; ++k) {
+        const char digit = k < rest.size() ? rest[k] : '0';
+        if (!is_digit(digit)) return std::nullopt;
+        amount.cents = amount.cents * 10 + (digit - '0');
+    }
+    return amount;
+}
 
 bool usable_decimal_separator(std::string_view separator) {
     if (separator.empty()) return false;

@@ -31,6 +31,15 @@ struct Parsed {
 // beside it optional. Nothing else.
 Parsed parse_number(std::string_view text, const Separators& separators);
 
+// An amount typed plainly: one to nine digits, then perhaps the decimal
+// separator and up to two digits. Its whole part and hundredths come from the
+// digits alone, exactly what the double would give, and much sooner.
+struct PlainAmount {
+    int whole = 0;
+    int cents = 0;
+};
+std::optional<PlainAmount> plain_amount(std::string_view text, std::string_view decimal);
+
 // Whether a text can serve as the decimal separator: not empty, and with no
 // digit, sign or blank in it, which the numbers around it would swallow.
 bool usable_decimal_separator(std::string_view separator);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace numora {
@@ -59,6 +60,27 @@ TEST(Request, RefusedTextsGiveTheirMessage) {
         const auto outcome = request(c.typed, kPoint, kDefault);
         EXPECT_FALSE(outcome.accepted) << c.typed;
         EXPECT_EQ(outcome.text, c.message) << c.typed;
+    }
+}
+
+// Plain amounts skip the double: every hundredth must still come out as the
+// double gives it, with one or two decimals, at any size of whole part.
+TEST(Request, PlainAmountsGiveWhatTheDoubleGives) {
+    const Style capitals{.all_capitals = true};
+    for (const int whole : {0, 1, 9, 10, 99, 100, 12345, 999999, 1000000, 123456789, 999999999}) {
+        for (int cents = 0; cents < 100; ++cents) {
+            for (const std::string& decimals :
+                 {std::to_string(cents / 10),
+                  std::to_string(cents / 10) + std::to_string(cents % 10)}) {
+                const std::string typed = std::to_string(whole) + "." + decimals;
+                const double value = parse_number(typed, kPoint).value;
+                for (const Style& style : {kDefault, capitals}) {
+                    EXPECT_EQ(request(typed, kPoint, style).text,
+                              format_amount(std::floor(value), value, style))
+                        << typed;
+                }
+            }
+        }
     }
 }
 
