@@ -16,10 +16,11 @@ bool looks_like_text(std::string_view arg, std::string_view decimal) {
            (!decimal.empty() && after.starts_with(decimal));
 }
 
-// The separator --decimal gives, looked for before the texts are told from options.
+// The usable separator --decimal gives, looked for before the texts are told
+// from options.
 std::string_view decimal_given(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i + 1 < args.size() && args[i] != "--"; ++i) {
-        if (args[i] == "--decimal") return args[i + 1];
+        if (args[i] == "--decimal" && usable_decimal_separator(args[i + 1])) return args[i + 1];
     }
     return {};
 }

@@ -53,6 +53,11 @@ check "after --" 1 "" "numora-cli: 1: Turi būti skaičius" -- -- --number
 check "marks" 0 "Dvylika Eur 50 ct${nl}Penki Lt${nl}Penki Lt" "" -- --decimal , "12,50 €" "LTL 5" 5
 check "--currency eur" 0 "Penki Eur${nl}Penki Lt" "" -- --currency eur 5 "5 Lt"
 check "bad currency" 2 "" "usage: numora-cli *" -- --currency usd 5
+for separator in " " 5 - + $'\t' $'\u00A0' "" ; do
+    check "decimal separator '$separator'" 2 "" "usage: numora-cli *" -- --decimal "$separator" 5
+done
+check "a minus before the decimal in use" 1 "" "numora-cli: 1: Skaičius negali būti neigiamas" \
+    -- --decimal ą -ą5
 check "unknown option" 2 "" "usage: numora-cli *" -- --bogus
 check "bad case" 2 "" "usage: numora-cli *" -- --case shouting 5
 
@@ -63,13 +68,56 @@ input="1.5"$'\r\n'"2"$'\r\n'
 check "CR LF lines" 0 "Vienas Lt 50 ct${nl}Du Lt" "" --
 input="7"
 check "last line without newline" 0 "Septyni Lt" "" --
+input=$'\xef\xbb\xbf5\n'
+check "byte-order mark" 0 "Penki Lt" "" --
+input=$'1\r2\r\n3'
+check "lone CR" 0 "Vienas Lt${nl}Du Lt${nl}Trys Lt" "" --
+# A line too long to keep is read past, not kept, and refused as what it is.
+input="$(head -c 3000000 /dev/zero | tr '\0' 7)${nl}-$(head -c 3000000 /dev/zero | tr '\0' 7)${nl}5${nl}"
+check "overlong lines" 1 "${nl}${nl}Penki Lt" \
+    "numora-cli: 1: Apsiribokime milijonais !${nl}numora-cli: 2: Skaičius negali būti neigiamas" --
 input=""
 
-# A full disk is an error, not a success.
-"${cli[@]}" 5 >/dev/full 2>"$dir/err"
-[[ $? == 3 ]] && grep -q "could not be written" "$dir/err" && passed=$((passed + 1)) ||
-    { echo "FAIL output to a full disk"; failures=$((failures + 1)); }
+# Faults a filter must not hide: each ends the run with its own status.
+status_of() { "$@" >/dev/null 2>"$dir/err"; echo $?; }
+expect_status() {  # NAME STATUS STDERR-PATTERN -- COMMAND...
+    local name=$1 status=$2 err=$3 got
+    shift 4
+    got=$(status_of "$@")
+    if [[ $got == "$status" && $(tr -d '\r' <"$dir/err") == $err ]]; then
+        passed=$((passed + 1))
+    else
+        echo "FAIL $name: status $got, stderr: $(cat "$dir/err")"
+        failures=$((failures + 1))
+    fi
+}
+full=(bash -c '"$@" >/dev/full' full "${cli[@]}")
+expect_status "endless input to a full disk" 3 "*could not be written*" -- \
+    timeout 20 bash -c 'yes 5 | "$@" >/dev/full' yes "${cli[@]}"
+expect_status "--help to a full disk" 3 "*could not be written*" -- "${full[@]}" --help
+expect_status "--version to a full disk" 3 "*could not be written*" -- "${full[@]}" --version
+expect_status "a directory as input" 4 "*could not be read*" -- bash -c '"$@" <"$0"' "$dir" "${cli[@]}"
+expect_status "closed input" 4 "*could not be read*" -- bash -c '"$@" <&-' closed "${cli[@]}"
 
+# Each answer comes before the next read waits: a coprocess gets it at once.
+coproc conversation { "${cli[@]}" 2>/dev/null; }
+echo 5 >&"${conversation[1]}"
+if read -r -t 10 answer <&"${conversation[0]}" && [[ ${answer%$'\r'} == "Penki Lt" ]]; then
+    passed=$((passed + 1))
+else
+    echo "FAIL no answer while the input stays open: '${answer:-}'"
+    failures=$((failures + 1))
+fi
+exec {conversation[1]}>&-
+wait "$conversation_PID" 2>/dev/null
+
+# Memory stays bounded whatever the input: a 100 MB line within 100 MB of
+# address space (not where a sanitizer or Wine needs far more of it).
+if [[ -z ${NUMORA_EMULATOR:-} ]] && ! ldd "$1" 2>/dev/null | grep -q libasan; then
+    expect_status "a 100 MB line in bounded memory" 1 "numora-cli: 1: Apsiribokime milijonais !" -- \
+        bash -c 'ulimit -v 100000; head -c 100000000 /dev/zero | tr "\0" 7 | "$@"' line "${cli[@]}"
+fi
+expect_status "a text to a full disk" 3 "*could not be written*" -- "${full[@]}" 5
 "${cli[@]}" --version | grep -Eq '^numora-cli [0-9]+\.[0-9]+' && passed=$((passed + 1)) ||
     { echo "FAIL --version"; failures=$((failures + 1)); }
 "${cli[@]}" --help | grep -q -- '--case' && passed=$((passed + 1)) ||
