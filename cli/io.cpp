@@ -16,28 +16,33 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// One read or write; negative on an error, interrupted calls retried.
-long read_some(int fd, char* data, std::size_t size) {
-#ifdef _WIN32
-    return _read(fd, data, static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX)));
-#else
+// One read or write; negative on an error. Interrupted calls are retried.
+template <typename Transfer>
+long retried(Transfer transfer) {
     for (;;) {
-        const auto got = ::read(fd, data, size);
-        if (got >= 0 || errno != EINTR) return static_cast<long>(got);
+        const long done = transfer();
+        if (done >= 0 || errno != EINTR) return done;
     }
-#endif
 }
 
-long write_some(int fd, const char* data, std::size_t size) {
 #ifdef _WIN32
-    return _write(fd, data, static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX)));
-#else
-    for (;;) {
-        const auto wrote = ::write(fd, data, size);
-        if (wrote >= 0 || errno != EINTR) return static_cast<long>(wrote);
-    }
-#endif
+unsigned chunk(std::size_t size) {
+    return static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX));
 }
+long read_some(int fd, char* data, std::size_t size) {
+    return retried([&] { return long{_read(fd, data, chunk(size))}; });
+}
+long write_some(int fd, const char* data, std::size_t size) {
+    return retried([&] { return long{_write(fd, data, chunk(size))}; });
+}
+#else
+long read_some(int fd, char* data, std::size_t size) {
+    return retried([&] { return static_cast<long>(::read(fd, data, size)); });
+}
+long write_some(int fd, const char* data, std::size_t size) {
+    return retried([&] { return static_cast<long>(::write(fd, data, size)); });
+}
+#endif
 
 bool is_digit(char c) {
     return c >= '0' && c <= '9';

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "letter_case.hpp"
 
@@ -79,7 +80,8 @@ public:
 private:
     static constexpr int kGroups = 1000;  // group 0 has no words
     std::string text_;
-    std::array<std::uint32_t, 2 * kScales * kGroups + 1> start_{};
+    // On the heap: a static array would weigh on the window's executable.
+    std::vector<std::uint32_t> start_ = std::vector<std::uint32_t>(2 * kScales * kGroups + 1);
     std::size_t longest_ = 0;
 };
 
