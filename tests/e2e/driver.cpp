@@ -43,25 +43,21 @@ std::wstring window_text(HWND window) {
     return text;
 }
 
+// A named CALLBACK: on 32-bit Windows a lambda would have the wrong calling convention.
+template <typename Visit>
+BOOL CALLBACK visit_window(HWND window, LPARAM context) {
+    (*reinterpret_cast<Visit*>(context))(window);
+    return TRUE;
+}
+
 template <typename Visit>
 void for_each_top_window(Visit visit) {
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            (*reinterpret_cast<Visit*>(context))(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&visit));
+    EnumWindows(visit_window<Visit>, reinterpret_cast<LPARAM>(&visit));
 }
 
 template <typename Visit>
 void for_each_child(HWND parent, Visit visit) {
-    EnumChildWindows(
-        parent,
-        [](HWND window, LPARAM context) -> BOOL {
-            (*reinterpret_cast<Visit*>(context))(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&visit));
+    EnumChildWindows(parent, visit_window<Visit>, reinterpret_cast<LPARAM>(&visit));
 }
 
 HWND find_top_window(DWORD process, const wchar_t* window_class) {

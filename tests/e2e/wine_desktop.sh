@@ -12,7 +12,7 @@ if [[ -z "${DISPLAY:-}" ]]; then
     display=:$((90 + RANDOM % 100))
     Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb=$!
-    trap 'kill $xvfb 2>/dev/null' EXIT
+    trap '"${wine[@]}" --server -k 2>/dev/null; kill $xvfb 2>/dev/null' EXIT
     export DISPLAY=$display
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 fi

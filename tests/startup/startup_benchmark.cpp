@@ -19,17 +19,18 @@ struct Search {
     bool found;
 };
 
+// A named CALLBACK: on 32-bit Windows a lambda would have the wrong calling convention.
+BOOL CALLBACK find_visible(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<Search*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->process && IsWindowVisible(window)) search->found = true;
+    return !search->found;
+}
+
 bool has_visible_window(DWORD process) {
     Search search{process, false};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s->process && IsWindowVisible(window)) s->found = true;
-            return !s->found;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(find_visible, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
