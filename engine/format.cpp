@@ -1,6 +1,5 @@
 #include "format.hpp"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>

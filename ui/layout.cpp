@@ -35,11 +35,11 @@ bool captions_fit(HFONT font, UINT dpi) {
     return true;
 }
 
-// Whether the longest results wrap inside Label1 in this font.
-bool results_fit(HFONT font, UINT dpi) {
+// Whether these results wrap inside Label1 in this font.
+bool results_fit(HFONT font, UINT dpi, const std::array<std::wstring, 2>& results) {
     const RECT label = pixel_rect(design_of(kLabel1), dpi);
     const win::MeasuringDc dc(font);
-    for (const auto& text : longest_results()) {
+    for (const auto& text : results) {
         RECT needed{0, 0, label.right - label.left, 0};
         DrawTextW(dc.get(), text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
         if (needed.right > label.right - label.left || needed.bottom > label.bottom - label.top) {
@@ -74,7 +74,9 @@ win::ScopedFont make_dialog_font(UINT dpi) {
 // Where the bitmap face of a Baltic Windows stands in, a line more than the
 // label's height would otherwise cut the longest results.
 win::ScopedFont make_label_font(UINT dpi) {
-    return fitted_font(kLabelFont, dpi, results_fit);
+    const auto longest = longest_results();  // made once, measured in each candidate font
+    return fitted_font(kLabelFont, dpi,
+                       [&](HFONT font, UINT at) { return results_fit(font, at, longest); });
 }
 
 std::array<std::wstring, 2> longest_results() {

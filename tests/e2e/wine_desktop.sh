@@ -16,14 +16,17 @@ if [[ -z "${DISPLAY:-}" ]]; then
     export DISPLAY=$display
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 fi
-# A running wineserver keeps the display, the locale and the DPI it started with.
-"${wine[@]}" --server -k 2>/dev/null || true
-"${wine[@]}" --server -w 2>/dev/null || true
+restart_wineserver() {
+    "${wine[@]}" --server -k 2>/dev/null || true
+    "${wine[@]}" --server -w 2>/dev/null || true
+}
+# A running wineserver keeps the display, the locale and the DPI it started
+# with, and Wine 10 reads the DPI only when a desktop starts: a new server
+# before the setting is written, and another after it.
+restart_wineserver
 "${wine[@]}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
     /d "$NUMORA_TEST_DPI" /f >/dev/null 2>&1
-# Wine 10 reads the DPI when a desktop starts: the next program starts one anew.
-"${wine[@]}" --server -k 2>/dev/null || true
-"${wine[@]}" --server -w 2>/dev/null || true
+restart_wineserver
 
 if [[ -n ${exe:-} && -n ${NUMORA_FALLBACK_EXE:-} ]] &&
     ! "$root/scripts/wine-32bit-check" "$(dirname "$exe")/../cli/numora-cli.exe"; then
