@@ -100,16 +100,18 @@ expect_status "a directory as input" 4 "*could not be read*" -- bash -c '"$@" <"
 expect_status "closed input" 4 "*could not be read*" -- bash -c '"$@" <&-' closed "${cli[@]}"
 
 # Each answer comes before the next read waits: a coprocess gets it at once.
+# Bash unsets the coproc's variables once it is reaped: keep copies.
 coproc conversation { "${cli[@]}" 2>/dev/null; }
-echo 5 >&"${conversation[1]}"
-if read -r -t 10 answer <&"${conversation[0]}" && [[ ${answer%$'\r'} == "Penki Lt" ]]; then
+talk_pid=$conversation_PID talk_in=${conversation[1]} talk_out=${conversation[0]}
+echo 5 >&"$talk_in"
+if read -r -t 10 answer <&"$talk_out" && [[ ${answer%$'\r'} == "Penki Lt" ]]; then
     passed=$((passed + 1))
 else
     echo "FAIL no answer while the input stays open: '${answer:-}'"
     failures=$((failures + 1))
 fi
-exec {conversation[1]}>&-
-wait "$conversation_PID" 2>/dev/null
+exec {talk_in}>&- 2>/dev/null
+wait "$talk_pid" 2>/dev/null
 
 # Memory stays bounded whatever the input: a 100 MB line within 100 MB of
 # address space (not where a sanitizer or Wine needs far more of it).
