@@ -40,17 +40,6 @@ bool set_case(Style& style, std::string_view name) {
     return true;
 }
 
-bool set_currency(Style& style, std::string_view name) {
-    if (name == "lt") {
-        style.currency = kLitas;
-    } else if (name == "eur") {
-        style.currency = kEuro;
-    } else {
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::optional<Options> parse_options(const std::vector<std::string>& args) {
@@ -73,7 +62,9 @@ std::optional<Options> parse_options(const std::vector<std::string>& args) {
         } else if (arg == "--case" && has_value) {
             if (!set_case(options.style, args[++i])) return std::nullopt;
         } else if (arg == "--currency" && has_value) {
-            if (!set_currency(options.style, args[++i])) return std::nullopt;
+            const auto currency = currency_named(args[++i]);
+            if (!currency) return std::nullopt;
+            options.style.currency = *currency;
         } else if (arg == "--decimal" && has_value && usable_decimal_separator(args[i + 1])) {
             options.decimal = args[++i];
         } else {

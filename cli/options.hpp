@@ -25,7 +25,7 @@ inline constexpr std::string_view kUsage =
     "Writes each TEXT, or each line of standard input, as an amount in Lithuanian words.\n"
     "  --number          number mode: whole part only, no currency and no hundredths\n"
     "  --case C          upper: ALL CAPITALS, first: First capital (default), lower\n"
-    "  --currency C      lt (default) or eur, for texts without a mark (\"5 €\", \"5 Lt\")\n"
+    "  --currency C      lt (default) or eur, any case, for texts without a mark (\"5 €\")\n"
     "  --decimal SEP     decimal separator (default: the locale's)\n";
 
 // The options, or nothing when the command line is not understood.

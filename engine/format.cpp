@@ -1,23 +1,12 @@
 #include "format.hpp"
 
 #include <array>
-#include <cmath>
 #include <cstddef>
 
 #include "letter_case.hpp"
 #include "number_words.hpp"
 
 namespace numora {
-
-int hundredths(double value) {
-    if (!std::isfinite(value)) return 0;
-    const double f = (value - std::floor(value)) * 100.0;
-    // Halves go to the even neighbour whatever the FPU's rounding mode is.
-    double cents = std::floor(f);
-    const double rest = f - cents;
-    if (rest > 0.5 || (rest == 0.5 && static_cast<int>(cents) % 2 != 0)) cents += 1.0;
-    return static_cast<int>(cents) % 100;
-}
 
 namespace {
 
@@ -50,24 +39,17 @@ private:
 // Words have no space at either end, and each piece after them brings its
 // own: the result is trimmed as it is written. versk's words are in small
 // letters already, and come in capitals when asked.
-void append_amount(std::string& out, double whole, int cents, const Style& style) {
+void rodyk(std::string& out, Amount amount, const Style& style) {
+    const int cents = style.money ? amount.cents : 0;
     const std::size_t start = out.size();
-    append_words(out, whole, style.all_capitals);
+    if (amount.whole == 0 && cents == 0) {
+        out += kNulis;
+        if (style.all_capitals) make_upper(out, start);
+    } else {
+        append_words(out, amount.whole, style.all_capitals);
+    }
     if (!style.all_capitals && style.first_capital) make_first_upper(out, start);
     out += Tail(out.size() > start, cents, style).view();
-}
-
-std::string format_amount(double whole, double typed_value, const Style& style) {
-    std::string text;
-    append_amount(text, whole, hundredths(typed_value), style);
-    return text;
-}
-
-std::string rodyk(double whole, const Style& style, std::string_view typed,
-                  const Separators& separators) {
-    const Parsed parsed = parse_number(typed, separators);
-    return format_amount(whole, parsed.status == ParseStatus::number ? parsed.value : whole,
-                         with_typed_currency(style, parsed));
 }
 
 }  // namespace numora

@@ -119,9 +119,8 @@ char* put_group(char* at, const char* start, std::string_view words) {
 
 }  // namespace
 
-void append_words(std::string& text, double whole, bool capitals) {
-    if (!(whole >= 1.0 && whole <= kLargestWhole)) return;
-    const auto n = static_cast<std::int32_t>(whole);
+void append_words(std::string& text, std::int32_t n, bool capitals) {
+    if (n < 1 || n > kLargestWhole) return;
     // The millions count fits 16 bits for every value in range (at most 999).
     const auto mil = static_cast<std::int16_t>(n / 1'000'000);
     const GroupWords& words = group_words();
@@ -136,7 +135,8 @@ void append_words(std::string& text, double whole, bool capitals) {
 
 std::string versk(double whole) {
     std::string text;
-    append_words(text, whole);
+    if (whole >= 1.0 && whole <= kLargestWhole)
+        append_words(text, static_cast<std::int32_t>(whole));
     return text;
 }
 

@@ -1,14 +1,13 @@
 // Whole numbers 0 .. 999 999 999 in Lithuanian words (lower case, UTF-8).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "words.hpp"
 
 namespace numora {
-
-inline constexpr double kLargestWhole = 999'999'999.0;
 
 // Words for one group 1 .. 999, trimmed, single-spaced; empty outside that range.
 std::string simtai(int group);
@@ -20,7 +19,7 @@ std::string_view agreeing(const ScaleWord& scale, int group);
 // and for values above 999 999 999, which the callers refuse first.
 std::string versk(double whole);
 // The same words appended to `text`, in capitals if asked.
-void append_words(std::string& text, double whole, bool capitals = false);
+void append_words(std::string& text, std::int32_t whole, bool capitals = false);
 
 // Removes U+0020 only, at both ends; no other character counts as a space.
 std::string_view trim_spaces(std::string_view text);

@@ -1,13 +1,8 @@
 #include "parse.hpp"
 
-#include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstddef>
-#include <limits>
 #include <optional>
-#include <string>
-#include <system_error>
 
 namespace numora {
 namespace {
@@ -85,6 +80,58 @@ std::size_t count_digits(std::string_view text) {
     return n;
 }
 
+// The number's digits as they are read: the whole part as an integer while
+// it is within the limit, and the fraction rounded to hundredths. Exact, and
+// with no copy of the text.
+class Digits {
+public:
+    void add_whole(std::string_view digits) {
+        count_ += digits.size();
+        for (const char c : digits) {
+            if (too_large_) break;  // a megabyte of digits is only counted
+            whole_ = whole_ * 10 + (c - '0');
+            too_large_ = whole_ > kLargestWhole;
+        }
+        nonzero_ = nonzero_ || whole_ != 0;
+    }
+
+    void add_fraction(char c) {
+        const int digit = c - '0';
+        nonzero_ |= digit != 0;
+        if (fraction_ < 2) {
+            hundredths_ = hundredths_ * 10 + digit;
+        } else if (fraction_ == 2) {
+            thousandth_ = digit;
+        } else {
+            beyond_ |= digit != 0;
+        }
+        ++fraction_;
+        ++count_;
+    }
+
+    bool empty() const { return count_ == 0; }
+    bool nonzero() const { return nonzero_; }
+    bool too_large() const { return too_large_; }
+    std::int32_t whole() const { return static_cast<std::int32_t>(whole_); }
+
+    // Halves go to the even hundredth; 100 when the fraction rounds up to one.
+    int hundredths() const {
+        const int h = fraction_ == 1 ? hundredths_ * 10 : hundredths_;
+        const bool up = thousandth_ > 5 || (thousandth_ == 5 && (beyond_ || h % 2 != 0));
+        return h + (up ? 1 : 0);
+    }
+
+private:
+    std::int64_t whole_ = 0;
+    int hundredths_ = 0;   // the first two fraction digits
+    int thousandth_ = 0;   // the third
+    bool beyond_ = false;  // any digit after the third not 0
+    std::size_t fraction_ = 0;
+    std::size_t count_ = 0;
+    bool nonzero_ = false;
+    bool too_large_ = false;
+};
+
 class Scanner {
 public:
     Scanner(std::string_view text, const Separators& separators)
@@ -100,28 +147,18 @@ public:
             rest_.remove_prefix(1);
         }
         if (!scan_whole_part()) return false;
-        whole_digits_ = digits_.size();
         if (rest_.starts_with(separators_.decimal)) {
             rest_.remove_prefix(separators_.decimal.size());
-            const auto n = count_digits(rest_);
-            if (n > 0) {
-                if (digits_.empty()) digits_ += '0';
-                digits_ += '.';
-                digits_.append(rest_.substr(0, n));
+            while (!rest_.empty() && is_digit(rest_.front())) {
+                digits_.add_fraction(rest_.front());
+                rest_.remove_prefix(1);
             }
-            rest_.remove_prefix(n);
         }
         return rest_.empty() && !digits_.empty();
     }
 
     bool negative() const { return negative_; }
-    bool whole_is_zero() const {
-        return std::string_view(digits_).substr(0, whole_digits_).find_first_not_of('0') ==
-               std::string_view::npos;
-    }
-
-    // Plain digits, a point and plain digits, as std::from_chars reads them.
-    std::string_view normalised() const { return digits_; }
+    const Digits& digits() const { return digits_; }
 
 private:
     std::size_t group_separator() const {
@@ -130,21 +167,24 @@ private:
         return !grouping.empty() && rest_.starts_with(grouping) ? grouping.size() : 0;
     }
 
-    // Digits, either plain or a run of one to three followed by groups of
-    // exactly three, each after one separator.
-    bool scan_whole_part() {
-        auto n = count_digits(rest_);
-        digits_.assign(rest_.substr(0, n));
+    void take_whole(std::size_t n) {
+        digits_.add_whole(rest_.substr(0, n));
         rest_.remove_prefix(n);
-        bool grouped = false;
+    }
+
+    // Digits, either plain (leading zeros allowed) or a first group of one to
+    // three without a leading zero followed by groups of exactly three, each
+    // after one separator: "0 005" or "01,000" is no way to write 5 or 1000.
+    bool scan_whole_part() {
+        const std::size_t first = count_digits(rest_);
+        const bool leading_zero = first > 0 && rest_.front() == '0';
+        take_whole(first);
+        if (group_separator() == 0) return true;
+        if (first == 0 || first > 3 || leading_zero) return false;
         while (const auto sep = group_separator()) {
-            if (digits_.empty() || (!grouped && digits_.size() > 3)) return false;
-            const auto group = rest_.substr(sep);
-            n = count_digits(group);
-            if (n != 3) return false;
-            digits_.append(group.substr(0, 3));
-            rest_ = group.substr(3);
-            grouped = true;
+            rest_.remove_prefix(sep);
+            if (count_digits(rest_) != 3) return false;
+            take_whole(3);
         }
         return true;
     }
@@ -152,15 +192,14 @@ private:
     std::string_view rest_;
     Separators separators_;
     bool negative_ = false;
-    std::string digits_;  // the whole part's digits, then a point and the fraction's
-    std::size_t whole_digits_ = 0;
+    Digits digits_;
 };
 
 }  // namespace
 
-std::optional<PlainAmount> plain_amount(std::string_view text, std::string_view decimal) {
+std::optional<Amount> plain_amount(std::string_view text, std::string_view decimal) {
     if (decimal.empty()) decimal = ".";
-    PlainAmount amount;
+    Amount amount;
     std::size_t i = 0;
     for (; i < text.size() && is_digit(text[i]); ++i) {
         if (i == 9) return std::nullopt;  // ten digits: the parser has the last word
@@ -180,6 +219,13 @@ std::optional<PlainAmount> plain_amount(std::string_view text, std::string_view 
     return amount;
 }
 
+std::optional<Currency> currency_named(std::string_view mark) {
+    for (const auto& [word, currency] : kMarks) {
+        if (equals_ignoring_case(mark, word)) return currency;
+    }
+    return std::nullopt;
+}
+
 bool usable_decimal_separator(std::string_view separator) {
     if (separator.empty()) return false;
     for (std::size_t i = 0; i < separator.size(); ++i) {
@@ -196,21 +242,16 @@ Parsed parse_number(std::string_view text, const Separators& separators) {
     if (!currency) currency = take_mark(number, true);
     Scanner scanner(number, separators);
     if (!scanner.scan()) return {};
-    const std::string_view digits = scanner.normalised();
-    Parsed parsed{ParseStatus::number, 0.0, scanner.negative(), currency};
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(),
-                                              parsed.value, std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range) {
-        if (!scanner.whole_is_zero()) {
-            parsed.status = ParseStatus::too_large;
-            return parsed;
-        }
-        // Below the smallest double: keep it non-zero so its floor stays right.
-        parsed.value = std::numeric_limits<double>::denorm_min();
-    } else if (error != std::errc{} || end != digits.data() + digits.size()) {
-        return {};
+    const Digits& digits = scanner.digits();
+    Parsed parsed{.status = ParseStatus::number,
+                  .negative = scanner.negative() && digits.nonzero(),
+                  .currency = currency};
+    if (digits.too_large()) {
+        parsed.status = ParseStatus::too_large;
+        return parsed;
     }
-    if (parsed.negative) parsed.value = -parsed.value;
+    parsed.whole = digits.whole();
+    parsed.hundredths = digits.hundredths();
     return parsed;
 }
 

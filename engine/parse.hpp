@@ -2,6 +2,7 @@
 // that every front end accepts exactly the same texts.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -16,29 +17,46 @@ struct Separators {
 
 enum class ParseStatus { number, not_a_number, too_large };
 
+// A whole value and its hundredths 0 .. 99, as they are written.
+struct Amount {
+    std::int32_t whole = 0;
+    int cents = 0;
+};
+
+// The typed number, exactly as its digits say: no binary floating point.
 struct Parsed {
     ParseStatus status = ParseStatus::not_a_number;
-    double value = 0.0;  // correctly rounded; set only for ParseStatus::number
-    bool negative = false;
+    bool negative = false;             // a minus before a number other than zero
     std::optional<Currency> currency;  // the typed mark's; none when no mark was typed
+    // Of the number's magnitude, for ParseStatus::number: the whole part (at
+    // most kLargestWhole, else the status is too_large) and the fraction
+    // rounded to hundredths, halves to the even hundredth: 0 .. 100.
+    std::int32_t whole = 0;
+    int hundredths = 0;
+
+    // Money: the hundredths, a round-up to 100 carried into the whole part,
+    // which may then pass kLargestWhole.
+    Amount money() const { return {whole + hundredths / 100, hundredths % 100}; }
+    // Number mode: the whole part; the fraction is dropped, not rounded.
+    Amount number() const { return {whole, 0}; }
 };
 
 // Accepts blanks (space, tab, U+00A0, U+202F) at both ends, one optional sign
 // right before the number, ASCII digits plain or grouped in threes (by single
-// spaces or the locale's grouping separator) and at most one decimal
-// separator with digits on at least one side, and at most one currency mark
-// before or after it: "€", "eur", "lt" or "ltl" in any letter case, blanks
-// beside it optional. Nothing else.
+// spaces or the locale's grouping separator; the first group 1 to 3 digits
+// without a leading zero) and at most one decimal separator with digits on
+// at least one side, and at most one currency mark before or after it: "€",
+// "eur", "lt" or "ltl" in any letter case, blanks beside it optional. Nothing
+// else.
 Parsed parse_number(std::string_view text, const Separators& separators);
 
 // An amount typed plainly: one to nine digits, then perhaps the decimal
 // separator and up to two digits. Its whole part and hundredths come from the
-// digits alone, exactly what the double would give, and much sooner.
-struct PlainAmount {
-    int whole = 0;
-    int cents = 0;
-};
-std::optional<PlainAmount> plain_amount(std::string_view text, std::string_view decimal);
+// digits alone, as parse_number gives them, and much sooner.
+std::optional<Amount> plain_amount(std::string_view text, std::string_view decimal);
+
+// The currency a mark names, in any letter case: "€", "eur", "lt" or "ltl".
+std::optional<Currency> currency_named(std::string_view mark);
 
 // Whether a text can serve as the decimal separator: not empty, and with no
 // digit, sign or blank in it, which the numbers around it would swallow.

@@ -1,24 +1,26 @@
 #include "request.hpp"
 
-#include <cmath>
-
-#include "number_words.hpp"
-
 namespace numora {
 
 std::string_view append_request(std::string& out, std::string_view typed,
                                 const Separators& separators, const Style& style) {
     if (const auto plain = plain_amount(typed, separators.decimal)) {
-        append_amount(out, plain->whole, plain->cents, style);
+        rodyk(out, *plain, style);
         return {};
     }
+    return append_parsed_request(out, typed, separators, style);
+}
+
+std::string_view append_parsed_request(std::string& out, std::string_view typed,
+                                       const Separators& separators, const Style& style) {
     const Parsed parsed = parse_number(typed, separators);
     if (parsed.status == ParseStatus::not_a_number) return kNotANumber;
-    if (parsed.status == ParseStatus::too_large) return parsed.negative ? kNegative : kTooLarge;
-    const double whole = std::floor(parsed.value);
-    if (whole > kLargestWhole) return kTooLarge;
-    if (whole < 0.0) return kNegative;
-    append_amount(out, whole, hundredths(parsed.value), with_typed_currency(style, parsed));
+    if (parsed.negative) return kNegative;
+    if (parsed.status == ParseStatus::too_large) return kTooLarge;
+    // The limit holds for what is written: after a carry into the whole part.
+    const Amount amount = style.money ? parsed.money() : parsed.number();
+    if (amount.whole > kLargestWhole) return kTooLarge;
+    rodyk(out, amount, with_typed_currency(style, parsed));
     return {};
 }
 

@@ -25,5 +25,9 @@ Outcome request(std::string_view typed, const Separators& separators, const Styl
 // or an empty view when the text was accepted.
 std::string_view append_request(std::string& out, std::string_view typed,
                                 const Separators& separators, const Style& style);
+// The same through the parser alone, without the shortcut for plain amounts,
+// whose results must be the same.
+std::string_view append_parsed_request(std::string& out, std::string_view typed,
+                                       const Separators& separators, const Style& style);
 
 }  // namespace numora

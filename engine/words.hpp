@@ -34,6 +34,11 @@ inline constexpr std::string_view kSimtas = " šimtas ";
 inline constexpr std::string_view kSimtai = " šimtai ";
 inline constexpr std::string_view kSpace = " ";
 inline constexpr std::string_view kCt = " ct";
+// Zero, written where no other word would be.
+inline constexpr std::string_view kNulis = "nulis";
+
+// The largest whole value written in words.
+inline constexpr int kLargestWhole = 999'999'999;
 
 // A currency is the word written after the whole part in money mode.
 struct Currency {

@@ -40,8 +40,8 @@ check "money, first capital" 0 "Penki Lt 25 ct" "" -- 5.25
 check "all capitals" 0 "PENKI Lt 25 ct" "" -- --case upper 5.25
 check "small letters" 0 "dvidešimt vienas Lt" "" -- --case lower 21
 check "number mode" 0 "Dvidešimt vienas" "" -- --number 21.99
-check "rounding" 0 "Vienas Lt${nl}12 ct${nl}38 ct${nl}Vienas Lt" "" -- 1.005 0.125 0.375 1.999
-check "zero gives an empty line" 0 "${nl}Penki Lt" "" -- 0 5
+check "rounding" 0 "Vienas Lt${nl}12 ct${nl}38 ct${nl}Du Lt${nl}Du Lt 68 ct" "" -- 1.005 0.125 0.375 1.999 2.675
+check "zero" 0 "Nulis Lt${nl}Nulis Eur" "" -- 0 "0.004 €"
 check "largest" 0 "Devyni šimtai devyniasdešimt devyni milijonai devyni šimtai devyniasdešimt devyni tūkstančiai devyni šimtai devyniasdešimt devyni Lt 99 ct" "" -- 999999999.99
 check "decimal comma" 0 "Penki Lt 25 ct" "" -- --decimal , 5,25
 check "grouped" 0 "Vienas milijonas Lt 50 ct" "" -- "1 000 000.50"
@@ -52,6 +52,7 @@ check "negative without --" 1 "" "numora-cli: 1: Skaičius negali būti neigiama
 check "after --" 1 "" "numora-cli: 1: Turi būti skaičius" -- -- --number
 check "marks" 0 "Dvylika Eur 50 ct${nl}Penki Lt${nl}Penki Lt" "" -- --decimal , "12,50 €" "LTL 5" 5
 check "--currency eur" 0 "Penki Eur${nl}Penki Lt" "" -- --currency eur 5 "5 Lt"
+check "--currency in any case" 0 "Penki Eur" "" -- --currency Ltl --currency EUR 5
 check "bad currency" 2 "" "usage: numora-cli *" -- --currency usd 5
 for separator in " " 5 - + $'\t' $'\u00A0' "" ; do
     check "decimal separator '$separator'" 2 "" "usage: numora-cli *" -- --decimal "$separator" 5

@@ -216,7 +216,7 @@ struct Conversion {
     const wchar_t* expected;
 };
 
-constexpr std::array<Conversion, 11> kConversions{{
+constexpr std::array<Conversion, 13> kConversions{{
     {L"5", true, true, false, Trigger::enter, L"Penki Lt"},
     {L"5D25", true, true, false, Trigger::alt_p, L"Penki Lt 25 ct"},
     {L"0D25", true, true, false, Trigger::click, L"25 ct"},
@@ -231,6 +231,8 @@ constexpr std::array<Conversion, 11> kConversions{{
     {L"21", false, false, true, Trigger::alt_p, L"DVIDEŠIMT VIENAS"},
     {L"5D9", false, true, false, Trigger::enter, L"Penki"},
     {L"12D50 eur", true, true, false, Trigger::enter, L"Dvylika Eur 50 ct"},
+    {L"0", true, true, false, Trigger::enter, L"Nulis Lt"},
+    {L"1D999", true, true, false, Trigger::enter, L"Du Lt"},
 }};
 
 TEST(Window, ConversionsReachTheLabelAndTheClipboard) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
 namespace numora {
@@ -11,30 +10,53 @@ namespace {
 constexpr Separators kPoint{".", ""};
 constexpr Style kDefault{};
 
-TEST(Request, AcceptedTextsGiveTheResult) {
+constexpr std::string_view kLargestWords =
+    "Devyni šimtai devyniasdešimt devyni milijonai devyni šimtai devyniasdešimt devyni "
+    "tūkstančiai devyni šimtai devyniasdešimt devyni";
+
+// The amount written is the amount typed: hundredths from its digits, halves
+// to the even hundredth, a round-up carried into the whole part, zero as
+// "Nulis", digit groups only as they are written.
+TEST(Request, ExactAmountsInBothModes) {
+    constexpr Separators kEnglish{".", ","};
+    constexpr Separators kGerman{",", "."};
+    const std::string largest(kLargestWords);
     struct Case {
-        const char* typed;
-        const char* result;
+        std::string typed;
+        Separators separators;
+        std::string money;   // a result or a refusal's message
+        std::string number;  // the same in number mode
     };
     const Case cases[] = {
-        {"5.25", "Penki Lt 25 ct"},
-        {"999999999",
-         "Devyni šimtai devyniasdešimt devyni milijonai devyni šimtai "
-         "devyniasdešimt devyni tūkstančiai devyni šimtai devyniasdešimt devyni Lt"},
-        {"999999999.99",
-         "Devyni šimtai devyniasdešimt devyni milijonai devyni šimtai "
-         "devyniasdešimt devyni tūkstančiai devyni šimtai devyniasdešimt devyni "
-         "Lt 99 ct"},
-        {"2.7", "Du Lt 70 ct"},
-        {"0", ""},
-        {"-0", ""},
-        {"-0.00", ""},
-        {" 1 000 ", "Vienas tūkstantis Lt"},
+        {"1.999", kPoint, "Du Lt", "Vienas"},
+        {"0.999", kPoint, "Vienas Lt", "Nulis"},
+        {"999.996", kPoint, "Vienas tūkstantis Lt", "Devyni šimtai devyniasdešimt devyni"},
+        {"999999999.995", kPoint, std::string(kTooLarge), largest},
+        {"999999999.994", kPoint, largest + " Lt 99 ct", largest},
+        {"999999999.9999999999", kPoint, std::string(kTooLarge), largest},
+        {"2.675", kPoint, "Du Lt 68 ct", "Du"},
+        {"12.345", kPoint, "Dvylika Lt 34 ct", "Dvylika"},
+        {"1.015", kPoint, "Vienas Lt 2 ct", "Vienas"},
+        {"5.12500000000000000001", kPoint, "Penki Lt 13 ct", "Penki"},
+        {"1 000 000.995", kPoint, "Vienas milijonas vienas Lt", "Vienas milijonas"},
+        {"0", kPoint, "Nulis Lt", "Nulis"},
+        {"0.00", kPoint, "Nulis Lt", "Nulis"},
+        {"0.004", kPoint, "Nulis Lt", "Nulis"},
+        {"-0", kPoint, "Nulis Lt", "Nulis"},
+        {"0 €", kPoint, "Nulis Eur", "Nulis"},
+        {"0.5", kPoint, "50 ct", "Nulis"},
+        {"007", kPoint, "Septyni Lt", "Septyni"},
+        {"1,000", kEnglish, "Vienas tūkstantis Lt", "Vienas tūkstantis"},
+        {"0,005", kEnglish, std::string(kNotANumber), std::string(kNotANumber)},
+        {"0.005 €", kGerman, std::string(kNotANumber), std::string(kNotANumber)},
+        {"0 005", kPoint, std::string(kNotANumber), std::string(kNotANumber)},
+        {"01 000", kPoint, std::string(kNotANumber), std::string(kNotANumber)},
+        {"-0.004", kPoint, std::string(kNegative), std::string(kNegative)},
     };
+    const Style number{.money = false};
     for (const auto& c : cases) {
-        const auto outcome = request(c.typed, kPoint, kDefault);
-        EXPECT_TRUE(outcome.accepted) << c.typed;
-        EXPECT_EQ(outcome.text, c.result) << c.typed;
+        EXPECT_EQ(request(c.typed, c.separators, kDefault).text, c.money) << c.typed;
+        EXPECT_EQ(request(c.typed, c.separators, number).text, c.number) << c.typed;
     }
 }
 
@@ -48,7 +70,6 @@ TEST(Request, RefusedTextsGiveTheirMessage) {
         {"abc", kNotANumber},
         {"5,25", kNotANumber},
         {"1000000000", kTooLarge},
-        {"999999999.9999999999", kTooLarge},  // the nearest double is 1e9
         {"1" + std::string(400, '0'), kTooLarge},
         {"-1", kNegative},
         {"-5", kNegative},
@@ -63,9 +84,9 @@ TEST(Request, RefusedTextsGiveTheirMessage) {
     }
 }
 
-// Plain amounts skip the double: every hundredth must still come out as the
-// double gives it, with one or two decimals, at any size of whole part.
-TEST(Request, PlainAmountsGiveWhatTheDoubleGives) {
+// Plain amounts skip the parser: every hundredth must still come out as the
+// parser gives it, with one or two decimals, at any size of whole part.
+TEST(Request, PlainAmountsGiveWhatTheParserGives) {
     const Style capitals{.all_capitals = true};
     for (const int whole : {0, 1, 9, 10, 99, 100, 12345, 999999, 1000000, 123456789, 999999999}) {
         for (int cents = 0; cents < 100; ++cents) {
@@ -73,21 +94,14 @@ TEST(Request, PlainAmountsGiveWhatTheDoubleGives) {
                  {std::to_string(cents / 10),
                   std::to_string(cents / 10) + std::to_string(cents % 10)}) {
                 const std::string typed = std::to_string(whole) + "." + decimals;
-                const double value = parse_number(typed, kPoint).value;
                 for (const Style& style : {kDefault, capitals}) {
-                    EXPECT_EQ(request(typed, kPoint, style).text,
-                              format_amount(std::floor(value), value, style))
-                        << typed;
+                    std::string parsed;
+                    EXPECT_TRUE(append_parsed_request(parsed, typed, kPoint, style).empty());
+                    EXPECT_EQ(request(typed, kPoint, style).text, parsed) << typed;
                 }
             }
         }
     }
-}
-
-TEST(Request, NumberModeDropsTheFraction) {
-    const Style number{.money = false, .first_capital = true, .all_capitals = false};
-    EXPECT_EQ(request("2.7", kPoint, number).text, "Du");
-    EXPECT_EQ(request("0.7", kPoint, number).text, "");
 }
 
 }  // namespace

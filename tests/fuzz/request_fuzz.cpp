@@ -2,7 +2,6 @@
 // style come from the fuzzer's bytes, and every outcome is checked against
 // what a user may rely on, not only for crashes.
 #include <array>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -70,34 +69,83 @@ void check_case(const std::string& words, const Style& style) {
     require(words == expected, "the letter case asked for", words);
 }
 
+// The typed number worked out apart from the parser, by exact decimal
+// arithmetic: every digit in an accepted text is one of the number's, and
+// those after the decimal separator are its fraction.
+struct Exact {
+    bool negative = false;
+    bool within = false;      // the truncated hundredths fit 13 digits
+    long long truncated = 0;  // all digits as hundredths, the rest dropped
+    long long rounded = 0;    // the same, halves to the even hundredth
+
+    Exact(std::string_view typed, const Separators& separators) {
+        const std::string_view decimal = separators.decimal.empty() ? "." : separators.decimal;
+        const auto point = typed.find(decimal);
+        std::string digits;
+        std::size_t fraction = 0;
+        for (std::size_t i = 0; i < typed.size(); ++i) {
+            if (!is_digits(typed.substr(i, 1))) continue;
+            digits += typed[i];
+            if (point != std::string_view::npos && i > point) ++fraction;
+        }
+        negative = typed.find('-') != std::string_view::npos &&
+                   digits.find_first_not_of('0') != std::string::npos;
+        for (; fraction < 3; ++fraction) digits += '0';
+        const std::size_t past = digits.size() - (fraction - 2);  // where hundredths end
+        const std::string_view head = std::string_view(digits).substr(0, past);
+        const std::string_view tail = std::string_view(digits).substr(past);
+        const auto significant = head.find_first_not_of('0');
+        within = significant == std::string_view::npos || head.size() - significant <= 13;
+        if (!within) return;
+        for (const char c : head) truncated = truncated * 10 + (c - '0');
+        const bool beyond = tail.find_first_not_of('0', 1) != std::string_view::npos;
+        const bool up = tail[0] > '5' || (tail[0] == '5' && (beyond || truncated % 2 != 0));
+        rounded = truncated + (up ? 1 : 0);
+    }
+};
+
 void check_accepted(std::string_view typed, const Separators& separators, const Style& style,
-                    const std::string& result) {
+                    const std::string& result, const Exact& exact) {
     require(trim_spaces(result).size() == result.size(), "trimmed", result);
     require(result.find("  ") == std::string::npos, "no double space", result);
     const Parsed parsed = parse_number(typed, separators);
     require(parsed.status == ParseStatus::number, "accepted texts are numbers", result);
-    const double whole = std::floor(parsed.value);
-    require(whole >= 0 && whole <= kLargestWhole, "accepted values are in range", result);
+    require(!exact.negative && exact.within, "accepted values are not negative", result);
+    const long long whole = (style.money ? exact.rounded : exact.truncated) / 100;
+    require(whole <= kLargestWhole, "accepted values are in range", result);
 
     std::string_view rest = result;
+    int cents = 0;
     if (style.money) {
-        require(take_cents(rest) == hundredths(parsed.value), "the hundredths of the value",
-                result);
+        cents = take_cents(rest);
+        require(cents == exact.rounded % 100, "the hundredths of the typed digits", result);
         const std::string_view mark = with_typed_currency(style, parsed).currency.mark;
         const bool has_mark = rest.ends_with(mark);
-        require(has_mark == (whole >= 1), "the currency after words, and only then", result);
+        require(has_mark == (whole >= 1 || cents == 0), "the currency after words, and only then",
+                result);
         if (has_mark) rest.remove_suffix(mark.size());
     }
     const std::string words(rest);
     check_case(words, style);
     // The words read back to the whole value: only table words, in order.
-    const auto value = testing::read_words(to_lower(words));
-    if (whole < 1) {
-        require(words.empty(), "no words below one", result);
+    if (whole == 0) {
+        require(to_lower(words) == (cents == 0 ? "nulis" : ""),
+                "zero is nulis, unless hundredths follow", result);
     } else {
-        require(value.has_value() && static_cast<double>(*value) == whole,
-                "the words read back to the whole value", result);
+        const auto value = testing::read_words(to_lower(words));
+        require(value.has_value() && *value == whole, "the words read back to the whole value",
+                result);
     }
+}
+
+void check_refused(const Style& style, const Outcome& outcome, const Exact& exact) {
+    require(outcome.text == kNotANumber || outcome.text == kTooLarge || outcome.text == kNegative,
+            "a refusal gives one of the three messages", outcome.text);
+    if (outcome.text == kNegative) require(exact.negative, "negative means negative", outcome.text);
+    if (outcome.text != kTooLarge) return;
+    const long long hundredths = style.money ? exact.rounded : exact.truncated;
+    require(!exact.negative && (!exact.within || hundredths / 100 > kLargestWhole),
+            "too large means above the limit, after any carry", outcome.text);
 }
 
 // A euro mark before or after an unmarked text changes only " Lt" to " Eur"
@@ -129,13 +177,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view typed(reinterpret_cast<const char*>(data + 2), size - 2);
 
     const Outcome outcome = request(typed, separators, style);
+    const Exact exact(typed, separators);
     if (outcome.accepted) {
-        check_accepted(typed, separators, style, outcome.text);
+        check_accepted(typed, separators, style, outcome.text, exact);
     } else {
-        require(
-            outcome.text == kNotANumber || outcome.text == kTooLarge || outcome.text == kNegative,
-            "a refusal gives one of the three messages", outcome.text);
+        check_refused(style, outcome, exact);
     }
+    std::string parsed;
+    const std::string_view refusal = append_parsed_request(parsed, typed, separators, style);
+    require(refusal.empty() ? parsed == outcome.text : refusal == outcome.text,
+            "plain amounts give what the parser gives", parsed);
     check_euro_mark(typed, separators, style, outcome, (data[0] & 16) != 0);
     return 0;
 }
