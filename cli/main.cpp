@@ -43,7 +43,9 @@ public:
     Converter(const Options& options, Output& out)
         : locale_(numora::cli::locale_separators()), style_(options.style), out_(out) {
         if (options.decimal) locale_.decimal = *options.decimal;
-        separators_ = {locale_.decimal, locale_.grouping};
+        // A separator the caller names is the only one; the locale's also
+        // lets the other of "." and "," through where it cannot be misread.
+        separators_ = {locale_.decimal, locale_.grouping, !options.decimal.has_value()};
     }
 
     // Writes one result line, or for a refusal an empty line and a report on

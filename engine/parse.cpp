@@ -195,6 +195,46 @@ private:
     Digits digits_;
 };
 
+Parsed scan_number(std::string_view number, const Separators& separators) {
+    Scanner scanner(number, separators);
+    if (!scanner.scan()) return {};
+    const Digits& digits = scanner.digits();
+    Parsed parsed;
+    parsed.status = ParseStatus::number;
+    parsed.negative = scanner.negative() && digits.nonzero();
+    if (digits.too_large()) {
+        parsed.status = ParseStatus::too_large;
+        return parsed;
+    }
+    parsed.whole = digits.whole();
+    parsed.hundredths = digits.hundredths();
+    return parsed;
+}
+
+// The other of "." and "," when a number can be read with it as its decimal
+// mark and with nothing else: "1.500" may be fifteen hundred, and in
+// "1.234,56" the point can only group digits.
+std::optional<std::string_view> unmistakable_other_decimal(std::string_view number,
+                                                           const Separators& separators) {
+    const std::string_view decimal = separators.decimal.empty() ? "." : separators.decimal;
+    const std::string_view other = decimal == "," ? "." : decimal == "." ? "," : "";
+    if (other.empty() || other == separators.grouping) return std::nullopt;
+    const auto at = number.find(other);
+    if (at == std::string_view::npos || number.find(other, at + 1) != std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto found = [number](std::string_view mark) {
+        return !mark.empty() && number.find(mark) != std::string_view::npos;
+    };
+    if (found(decimal) || found(separators.grouping)) return std::nullopt;
+    for (const auto space : kGroupSpaces) {
+        if (found(space)) return std::nullopt;
+    }
+    const std::size_t digits = count_digits(number.substr(at + other.size()));
+    if (digits < 1 || digits > 2) return std::nullopt;
+    return other;
+}
+
 }  // namespace
 
 std::optional<Amount> plain_amount(std::string_view text, std::string_view decimal) {
@@ -240,18 +280,13 @@ Parsed parse_number(std::string_view text, const Separators& separators) {
     std::string_view number = trim_blanks(text);
     auto currency = take_mark(number, false);
     if (!currency) currency = take_mark(number, true);
-    Scanner scanner(number, separators);
-    if (!scanner.scan()) return {};
-    const Digits& digits = scanner.digits();
-    Parsed parsed{.status = ParseStatus::number,
-                  .negative = scanner.negative() && digits.nonzero(),
-                  .currency = currency};
-    if (digits.too_large()) {
-        parsed.status = ParseStatus::too_large;
-        return parsed;
+    Parsed parsed = scan_number(number, separators);
+    if (parsed.status == ParseStatus::not_a_number && separators.other_decimal) {
+        if (const auto other = unmistakable_other_decimal(number, separators)) {
+            parsed = scan_number(number, {*other, {}});
+        }
     }
-    parsed.whole = digits.whole();
-    parsed.hundredths = digits.hundredths();
+    if (parsed.status != ParseStatus::not_a_number) parsed.currency = currency;
     return parsed;
 }
 

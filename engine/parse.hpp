@@ -13,6 +13,9 @@ namespace numora {
 struct Separators {
     std::string_view decimal = ".";  // UTF-8; an empty one falls back to "."
     std::string_view grouping;       // UTF-8; empty when the locale has none
+    // Also the other of "." and "," as the decimal mark, where a text cannot
+    // be misread with it: "12.50" where the decimal mark is ",".
+    bool other_decimal = false;
 };
 
 enum class ParseStatus { number, not_a_number, too_large };
@@ -47,7 +50,10 @@ struct Parsed {
 // without a leading zero) and at most one decimal separator with digits on
 // at least one side, and at most one currency mark before or after it: "€",
 // "eur", "lt" or "ltl" in any letter case, blanks beside it optional. Nothing
-// else.
+// else. With `other_decimal`, a text the locale's marks refuse is read with
+// the other of "." and "," as its decimal mark when that mark is not the
+// locale's grouping one, occurs once and is followed by one or two digits,
+// and the text has no other decimal or group mark.
 Parsed parse_number(std::string_view text, const Separators& separators);
 
 // An amount typed plainly: one to nine digits, then perhaps the decimal

@@ -258,7 +258,9 @@ void Form1::Command1_Click() {
                       .first_capital = checked(kCheck1),
                       .all_capitals = checked(kCheck2)};
     const auto typed = win::to_utf8(win::window_text(control(kText1)));
-    const auto outcome = request(typed, {separators.decimal, separators.grouping}, style);
+    const Separators marks{
+        .decimal = separators.decimal, .grouping = separators.grouping, .other_decimal = true};
+    const auto outcome = request(typed, marks, style);
     if (!outcome.accepted) {
         show_message(win::to_wide(outcome.text).c_str());
         // A refusal never touches the clipboard: the user's copy stays there.

@@ -254,6 +254,22 @@ TEST(Window, ConversionsReachTheLabelAndTheClipboard) {
     }
 }
 
+// "12.50" where the decimal mark is "," (and the reverse), unless the other
+// mark groups digits here, as "," does in English.
+TEST(Window, TheOtherDecimalMarkWhereItCannotBeMisread) {
+    App app;
+    const std::wstring other = decimal_separator() == L"," ? L"." : L",";
+    app.request(L"12" + other + L"50");
+    if (other == grouping_separator()) {
+        const auto box = wait_message_box(app);
+        ASSERT_TRUE(box.has_value());
+        EXPECT_EQ(box->text, L"Turi būti skaičius");
+        close_message_box(*box);
+    } else {
+        expect_result(app, L"Dvylika Lt 50 ct");
+    }
+}
+
 struct Refusal {
     const wchar_t* typed;
     const wchar_t* message;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 namespace numora {
@@ -82,6 +84,38 @@ TEST(Request, RefusedTextsGiveTheirMessage) {
         EXPECT_FALSE(outcome.accepted) << c.typed;
         EXPECT_EQ(outcome.text, c.message) << c.typed;
     }
+}
+
+// Where the locale's marks refuse a text, the other of "." and "," is its
+// decimal mark if nothing else could be meant.
+TEST(Request, TheOtherDecimalMarkWhereItCannotBeMisread) {
+    constexpr std::array<const char*, 7> kTexts{"12.50",    "12.5",    "12,50", "1.500",
+                                                "1.234,56", "12.50 €", "12.505"};
+    const char* const refused = nullptr;
+    const char* const twelve = "Dvylika Lt 50 ct";
+    const char* const euros = "Dvylika Eur 50 ct";
+    struct Locale {
+        Separators separators;
+        std::array<const char*, kTexts.size()> results;
+    };
+    const Locale locales[] = {
+        {{",", "\u00A0", true}, {twelve, twelve, twelve, refused, refused, euros, refused}},
+        {{",", ".", true},
+         {refused, refused, twelve, "Vienas tūkstantis penki šimtai Lt",
+          "Vienas tūkstantis du šimtai trisdešimt keturi Lt 56 ct", refused,
+          "Dvylika tūkstančių penki šimtai penki Lt"}},
+        {{".", ",", true}, {twelve, twelve, refused, "Vienas Lt 50 ct", refused, euros, twelve}},
+        {{".", "'", true}, {twelve, twelve, twelve, "Vienas Lt 50 ct", refused, euros, twelve}},
+    };
+    for (const auto& [separators, results] : locales) {
+        for (std::size_t i = 0; i < kTexts.size(); ++i) {
+            const auto outcome = request(kTexts[i], separators, kDefault);
+            EXPECT_EQ(outcome.text, results[i] != nullptr ? results[i] : kNotANumber)
+                << kTexts[i] << " with decimal " << separators.decimal;
+        }
+    }
+    // A caller who names the mark gets that mark only.
+    EXPECT_EQ(request("12.50", {",", "\u00A0"}, kDefault).text, kNotANumber);
 }
 
 // Plain amounts skip the parser: every hundredth must still come out as the

@@ -80,7 +80,15 @@ struct Exact {
 
     Exact(std::string_view typed, const Separators& separators) {
         const std::string_view decimal = separators.decimal.empty() ? "." : separators.decimal;
-        const auto point = typed.find(decimal);
+        auto point = typed.find(decimal);
+        // The other of "." and "," stands for the locale's mark only in a
+        // text that the locale's marks alone refuse.
+        Separators locale_only = separators;
+        locale_only.other_decimal = false;
+        if (separators.other_decimal &&
+            parse_number(typed, locale_only).status == ParseStatus::not_a_number) {
+            point = typed.find(decimal == "." ? "," : ".");
+        }
         std::string digits;
         std::size_t fraction = 0;
         for (std::size_t i = 0; i < typed.size(); ++i) {
@@ -173,7 +181,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       .first_capital = (data[0] & 2) != 0,
                       .all_capitals = (data[0] & 4) != 0,
                       .currency = (data[0] & 8) != 0 ? kEuro : kLitas};
-    const Separators& separators = kSeparators[data[1] % kSeparators.size()];
+    Separators separators = kSeparators[data[1] % kSeparators.size()];
+    separators.other_decimal = (data[0] & 32) != 0;
     const std::string_view typed(reinterpret_cast<const char*>(data + 2), size - 2);
 
     const Outcome outcome = request(typed, separators, style);
