@@ -10,21 +10,39 @@ namespace {
 constexpr wchar_t kAboutText[] =
     L"Numora " NUMORA_VERSION_WTEXT L", sukūrė Numora komanda\r\n"
     L"\r\n"
-    L"Po sumos įrašę € arba Eur, gausite sumą eurais\r\n"
+    L"Po sumos įrašę € arba Eur ar meniu pažymėję „Eurai“, gausite sumą eurais\r\n"
     L"\r\n"
     L"Naudokitės ir džiaukitės !\r\n"
     L"\r\n"
     L"     numora@example.org\r\n";
 
+UINT check_flag(bool checked) {
+    return checked ? MF_CHECKED : MF_UNCHECKED;
+}
+
 }  // namespace
 
-void extend_system_menu(HWND hwnd) {
+void extend_system_menu(HWND hwnd, bool euro, bool top_most) {
     HMENU menu = GetSystemMenu(hwnd, FALSE);
     // The two calls below are kept as the program has always made them; only
-    // the appended item matters.
+    // the appended items matter.
     DeleteMenu(menu, 0, 0);
     InsertMenuW(menu, 1, 0, 0, nullptr);
+    // E and V are no system item's access key, in English or in Lithuanian.
+    const int last = GetMenuItemCount(menu) - 1;
+    if (last >= 0 &&
+        (GetMenuState(menu, static_cast<UINT>(last), MF_BYPOSITION) & MF_SEPARATOR) == 0) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    }
+    AppendMenuW(menu, MF_STRING | check_flag(euro), kEuroCommand, L"&Eurai, kai valiuta neįrašyta");
+    AppendMenuW(menu, MF_STRING | check_flag(top_most), kTopMostCommand, L"&Visada viršuje");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kAboutCommand, L"Apie...");
+}
+
+void show_checked(HWND hwnd, int command, bool checked) {
+    CheckMenuItem(GetSystemMenu(hwnd, FALSE), static_cast<UINT>(command),
+                  MF_BYCOMMAND | check_flag(checked));
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 
 #include "clipboard.hpp"
 #include "module1.hpp"
@@ -18,6 +19,7 @@ constexpr wchar_t kClassName[] = L"Form1";
 constexpr wchar_t kTitle[] = L"Suma žodžiais";
 constexpr wchar_t kAppTitle[] = L"Numora";
 constexpr wchar_t kClipboardFailed[] = L"Nepavyko įdėti teksto į iškarpinę";
+constexpr wchar_t kSettingNotKept[] = L"Nustatymas galioja, bet nepavyko jo įsiminti";
 // Posted by the load step: what the first paint can do without comes after it.
 constexpr UINT kShown = WM_APP + 1;
 
@@ -39,15 +41,16 @@ bool Form1::Form_Load(int show) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kClassName;
     if (!RegisterClassExW(&wc)) return false;
+    settings_ = win::read_settings();
     // Created where it will show, so that nothing moves it before the first paint.
     const RECT place = centred_on_primary(GetDpiForSystem());
-    if (!CreateWindowExW(0, kClassName, kTitle, kWindowStyle, place.left, place.top,
-                         place.right - place.left, place.bottom - place.top, nullptr, nullptr,
-                         instance_, this)) {
+    if (!CreateWindowExW(settings_.top_most ? WS_EX_TOPMOST : 0, kClassName, kTitle, kWindowStyle,
+                         place.left, place.top, place.right - place.left, place.bottom - place.top,
+                         nullptr, nullptr, instance_, this)) {
         return false;
     }
     // The word tables are compile-time data: nothing to fill at load.
-    Module1::extend_system_menu(hwnd_);
+    Module1::extend_system_menu(hwnd_, settings_.euro, settings_.top_most);
     ShowWindow(hwnd_, show);
     SetFocus(control(kText1));
     Module1::install(hwnd_);
@@ -79,6 +82,9 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
             return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_SYSCOMMAND:
+            if (OnSysCommand(wParam)) return 0;
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
@@ -139,10 +145,9 @@ void Form1::OnShown() {
 }
 
 void Form1::create_tooltips() {
-    HWND tips =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
     for (const auto& tip : kTooltips) {
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
@@ -150,7 +155,7 @@ void Form1::create_tooltips() {
         tool.hwnd = hwnd_;
         tool.uId = reinterpret_cast<UINT_PTR>(control(tip.id));
         tool.lpszText = const_cast<wchar_t*>(tip.text);
-        SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -217,6 +222,35 @@ LRESULT Form1::OnCtlColorStatic(HDC dc, HWND control_window) {
                           reinterpret_cast<LPARAM>(control_window));
 }
 
+// The settings' items; every other command is the system's.
+bool Form1::OnSysCommand(WPARAM command) {
+    if (command != Module1::kEuroCommand && command != Module1::kTopMostCommand) return false;
+    toggle_setting(static_cast<int>(command));
+    return true;
+}
+
+void Form1::toggle_setting(int command) {
+    const bool euro = command == Module1::kEuroCommand;
+    bool& on = euro ? settings_.euro : settings_.top_most;
+    on = !on;
+    Module1::show_checked(hwnd_, command, on);
+    if (!euro) {
+        set_top_most(on);
+    }
+    // Written only when changed: a user who never chooses leaves no trace.
+    if (!(euro ? win::write_euro(on) : win::write_top_most(on))) show_message(kSettingNotKept);
+}
+
+void Form1::set_top_most(bool on) {
+    // Wine places a window with owned popups below them, and so never on
+    // top: the tooltips are made again around the change.
+    const bool had_tips = tips_ != nullptr;
+    if (had_tips) DestroyWindow(std::exchange(tips_, nullptr));
+    SetWindowPos(hwnd_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (had_tips) create_tooltips();
+}
+
 void Form1::OnClose() {
     Form_Unload();
     DestroyWindow(hwnd_);
@@ -256,7 +290,8 @@ void Form1::Command1_Click() {
     const auto separators = win::user_separators();
     const Style style{.money = checked(kOption1),
                       .first_capital = checked(kCheck1),
-                      .all_capitals = checked(kCheck2)};
+                      .all_capitals = checked(kCheck2),
+                      .currency = settings_.euro ? kEuro : kLitas};
     const auto typed = win::to_utf8(win::window_text(control(kText1)));
     const Separators marks{
         .decimal = separators.decimal, .grouping = separators.grouping, .other_decimal = true};

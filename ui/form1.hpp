@@ -8,6 +8,7 @@
 #include "control_ids.hpp"
 #include "layout.hpp"
 #include "scoped_win.hpp"
+#include "settings.hpp"
 
 namespace numora::ui {
 
@@ -33,6 +34,7 @@ private:
     void OnCommand(int id, int code);
     void OnActivate(WPARAM state);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
+    bool OnSysCommand(WPARAM command);
     LRESULT OnCtlColorStatic(HDC dc, HWND control);
     void OnClose();
 
@@ -51,10 +53,14 @@ private:
     HWND control(ControlId id) const { return GetDlgItem(hwnd_, id); }
     bool checked(ControlId id) const;
     void show_message(const wchar_t* text) const;
+    void toggle_setting(int command);
+    void set_top_most(bool on);
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
     HWND focus_ = nullptr;  // the control that had the focus when the window lost it
+    HWND tips_ = nullptr;     // the tooltips, owned by the window
+    win::Settings settings_;  // read at load, changed from the system menu
     std::array<win::ScopedFont, 4> fonts_;  // indexed by FontKind
     win::ScopedBitmap cross_;
     win::ScopedBitmap question_;

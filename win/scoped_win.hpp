@@ -40,10 +40,14 @@ BOOL WINAPI delete_object(Object object) {
 inline BOOL WINAPI free_global(HGLOBAL memory) {
     return GlobalFree(memory) == nullptr;
 }
+inline BOOL WINAPI close_key(HKEY key) {
+    return RegCloseKey(key) == ERROR_SUCCESS;
+}
 
 using ScopedFont = Scoped<HFONT, delete_object<HFONT>>;
 using ScopedBitmap = Scoped<HBITMAP, delete_object<HBITMAP>>;
 using ScopedGlobal = Scoped<HGLOBAL, free_global>;
+using ScopedKey = Scoped<HKEY, close_key>;
 
 // Global memory locked for as long as this lives.
 class LockedGlobal {

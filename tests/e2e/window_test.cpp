@@ -9,6 +9,7 @@
 #include "control_ids.hpp"
 #include "driver.hpp"
 #include "module1.hpp"
+#include "settings.hpp"
 
 namespace numora::e2e {
 namespace {
@@ -350,6 +351,92 @@ TEST(Window, AboutCommandShowsTheAboutText) {
     EXPECT_TRUE(app.running());
 }
 
+// Rests the pointer on a control, moving it a little as a hand does, and
+// waits for the control's tooltip.
+void expect_tooltip(const App& app, ControlId id, const std::wstring& text) {
+    RECT rect;
+    GetWindowRect(app.item(id), &rect);
+    for (int step = 0; step < 3; ++step) {
+        SetCursorPos(rect.left + 3 + step, rect.top + 3 + step);
+        Sleep(50);
+    }
+    EXPECT_TRUE(wait_until([&] { return visible_tooltip(app) == text; }, 4000ms))
+        << testing::PrintToString(visible_tooltip(app).value_or(L"(none)"));
+    SetCursorPos(0, 0);
+    wait_until([&] { return !visible_tooltip(app).has_value(); }, 2000ms);
+}
+
+// The two settings, chosen from the system menu with its keys, kept per user
+// from one run to the next. Each run starts and ends with none stored.
+class Settings : public testing::Test {
+protected:
+    void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, win::kSettingsKey); }
+    void TearDown() override { SetUp(); }
+
+    static bool stored() {
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, win::kSettingsKey, 0, KEY_READ, &key) != 0) {
+            return false;
+        }
+        RegCloseKey(key);
+        return true;
+    }
+    static bool top_most(const App& app) {
+        return (GetWindowLongPtrW(app.form(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    }
+    // Alt+Space opens the system menu; the item's access key chooses it.
+    static void choose(const App& app, WORD key) {
+        app.activate();
+        press({VK_MENU, VK_SPACE});
+        ASSERT_TRUE(wait_until([] { return FindWindowW(L"#32768", nullptr) != nullptr; }));
+        press({key});
+        ASSERT_TRUE(wait_until([] { return FindWindowW(L"#32768", nullptr) == nullptr; }));
+    }
+};
+
+TEST_F(Settings, AreChosenFromTheSystemMenuAndKept) {
+    {
+        App app;
+        app.request(with_separators(L"5D25"));
+        expect_result(app, L"Penki Lt 25 ct");
+        EXPECT_FALSE(stored());
+        choose(app, 'E');
+        EXPECT_TRUE(wait_until([] { return win::read_settings().euro; }));
+        app.request(with_separators(L"5D25"));
+        expect_result(app, L"Penki Eur 25 ct");
+        app.request(L"5 lt");
+        expect_result(app, L"Penki Lt");
+        EXPECT_FALSE(top_most(app));
+    }
+    {
+        App app;
+        app.request(with_separators(L"5D25"));
+        expect_result(app, L"Penki Eur 25 ct");
+        choose(app, 'V');
+        EXPECT_TRUE(wait_until([&] { return top_most(app); }));
+        expect_tooltip(app, kText1, L"Čia įrašyk skaičius");
+    }
+    {
+        App app;
+        EXPECT_TRUE(top_most(app));
+    }
+    // A value no run wrote means the default, and stays as it is.
+    constexpr wchar_t kBroken[] = L"Doleriai";
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, win::kSettingsKey, L"Currency", REG_SZ, kBroken,
+                              sizeof kBroken),
+              0);
+    {
+        App app;
+        app.request(L"5");
+        expect_result(app, L"Penki Lt");
+    }
+    wchar_t value[16] = L"";
+    DWORD size = sizeof value;
+    RegGetValueW(HKEY_CURRENT_USER, win::kSettingsKey, L"Currency", RRF_RT_REG_SZ, nullptr, value,
+                 &size);
+    EXPECT_STREQ(value, kBroken);
+}
+
 TEST(Window, OtherSystemCommandsReachTheWindow) {
     App app;
     for (const WPARAM command : {WPARAM{998}, WPARAM{Module1::kAboutCommand | 0x10000}}) {
@@ -391,17 +478,7 @@ TEST(Window, TooltipsShowTheirTexts) {
     app.activate();
     for (const auto& [id, text] : kTips) {
         SCOPED_TRACE(id);
-        RECT rect;
-        GetWindowRect(app.item(id), &rect);
-        // Rest the pointer on the control, moving it a little as a hand does.
-        for (int step = 0; step < 3; ++step) {
-            SetCursorPos(rect.left + 3 + step, rect.top + 3 + step);
-            Sleep(50);
-        }
-        EXPECT_TRUE(wait_until([&] { return visible_tooltip(app) == text; }, 4000ms))
-            << testing::PrintToString(visible_tooltip(app).value_or(L"(none)"));
-        SetCursorPos(0, 0);
-        wait_until([&] { return !visible_tooltip(app).has_value(); }, 2000ms);
+        expect_tooltip(app, id, text);
     }
 }
 

@@ -7,15 +7,19 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <cwctype>
 #include <future>
 #include <string>
+#include <string_view>
 #include <thread>
 
 #include "driver.hpp"
 #include "form1.hpp"
+#include "module1.hpp"
 #include "win_text.hpp"
 
 namespace numora::ui {
@@ -174,6 +178,33 @@ std::future<std::wstring> close_next_message_box() {
         }
         return std::wstring(L"(no box)");
     });
+}
+
+// The settings' items come before "Apie...", which stays last, and their
+// access keys E and V belong to no other item of the system menu in the
+// locale the suite runs in.
+TEST_F(Form1Test, SystemMenuItemsAndTheirAccessKeys) {
+    HMENU menu = GetSystemMenu(form_->hwnd(), FALSE);
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 5);
+    const std::array<UINT, 5> last{0, Module1::kEuroCommand, Module1::kTopMostCommand, 0,
+                                   Module1::kAboutCommand};
+    for (std::size_t i = 0; i < last.size(); ++i) {
+        EXPECT_EQ(GetMenuItemID(menu, count - 5 + static_cast<int>(i)), last[i]) << i;
+    }
+    std::wstring keys;
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[128] = L"";
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+        std::wstring_view item(text);
+        for (auto at = item.find(L'&'); at != std::wstring_view::npos && at + 1 < item.size();
+             at = item.find(L'&', at + 2)) {
+            if (item[at + 1] != L'&') keys += static_cast<wchar_t>(std::towupper(item[at + 1]));
+        }
+        std::printf("system menu item %d: %ls\n", i, text);
+    }
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), L'E'), 1) << testing::PrintToString(keys);
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), L'V'), 1) << testing::PrintToString(keys);
 }
 
 TEST_F(Form1Test, LongTextIsRefusedAtOnce) {
