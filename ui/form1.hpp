@@ -58,7 +58,7 @@ private:
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
-    HWND focus_ = nullptr;  // the control that had the focus when the window lost it
+    HWND focus_ = nullptr;    // the control that had the focus when the window lost it
     HWND tips_ = nullptr;     // the tooltips, owned by the window
     win::Settings settings_;  // read at load, changed from the system menu
     std::array<win::ScopedFont, 4> fonts_;  // indexed by FontKind
