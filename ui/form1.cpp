@@ -20,8 +20,6 @@ constexpr wchar_t kTitle[] = L"Suma žodžiais";
 constexpr wchar_t kAppTitle[] = L"Numora";
 constexpr wchar_t kClipboardFailed[] = L"Nepavyko įdėti teksto į iškarpinę";
 constexpr wchar_t kSettingNotKept[] = L"Nustatymas galioja, bet nepavyko jo įsiminti";
-// Posted by the load step: what the first paint can do without comes after it.
-constexpr UINT kShown = WM_APP + 1;
 
 Form1* self_of(HWND hwnd) {
     return reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -54,7 +52,6 @@ bool Form1::Form_Load(int show) {
     ShowWindow(hwnd_, show);
     SetFocus(control(kText1));
     Module1::install(hwnd_);
-    PostMessageW(hwnd_, kShown, 0, 0);
     return true;
 }
 
@@ -90,9 +87,6 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CLOSE:
             OnClose();
-            return 0;
-        case kShown:
-            OnShown();
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -136,8 +130,8 @@ void Form1::create_controls(UINT dpi) {
 }
 
 // The tooltips and the question-mark picture, whose GIF needs OLE, once the
-// window is on the screen.
-void Form1::OnShown() {
+// window is on the screen and painted.
+void Form1::after_first_paint() {
     create_tooltips();
     question_ = win::load_gif(instance_, IDR_PICTURE2_GIF);
     SendMessageW(control(kPicture2), STM_SETIMAGE, IMAGE_BITMAP,

@@ -20,6 +20,8 @@ public:
 
     // Creates the window and runs the load sequence; false if it could not be created.
     bool Form_Load(int show);
+    // What the first paint can do without, once it is done.
+    void after_first_paint();
     HWND hwnd() const { return hwnd_; }
 
 private:
@@ -30,7 +32,6 @@ private:
 
     // Message handlers.
     void OnCreate();
-    void OnShown();
     void OnCommand(int id, int code);
     void OnActivate(WPARAM state);
     void OnDpiChanged(UINT dpi, const RECT& suggested);

@@ -12,11 +12,19 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     numora::ui::Form1 form(instance);
     if (!form.Form_Load(show)) return 1;
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    bool painted = false;
+    for (;;) {
+        // The queue runs dry once every window has painted (PeekMessage
+        // gives WM_PAINT while any still has to): what was put off comes then.
+        if (!painted && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            form.after_first_paint();
+            painted = true;
+        }
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) return got == 0 ? static_cast<int>(msg.wParam) : 1;
         if (!IsDialogMessageW(form.hwnd(), &msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
     }
-    return static_cast<int>(msg.wParam);
 }
