@@ -43,26 +43,27 @@ void __verbose_terminate_handler() {
 }
 }  // namespace __gnu_cxx
 
+// Declared, noreturn, by libstdc++'s own headers (through <string_view>).
 namespace std {
-[[noreturn]] void __throw_bad_alloc() {
+void __throw_bad_alloc() {
     fail("out of memory");
 }
-[[noreturn]] void __throw_bad_array_new_length() {
+void __throw_bad_array_new_length() {
     fail("out of memory");
 }
-[[noreturn]] void __throw_length_error(const char* what) {
+void __throw_length_error(const char* what) {
     fail(what);
 }
-[[noreturn]] void __throw_logic_error(const char* what) {
+void __throw_logic_error(const char* what) {
     fail(what);
 }
-[[noreturn]] void __throw_out_of_range(const char* what) {
+void __throw_out_of_range(const char* what) {
     fail(what);
 }
-[[noreturn]] void __throw_out_of_range_fmt(const char* what, ...) {
+void __throw_out_of_range_fmt(const char* what, ...) {
     fail(what);
 }
-[[noreturn]] void __throw_invalid_argument(const char* what) {
+void __throw_invalid_argument(const char* what) {
     fail(what);
 }
 }  // namespace std
