@@ -56,17 +56,5 @@ TEST(Settings, BadValuesMeanTheDefaults) {
     EXPECT_FALSE(read_settings(kKey).euro);  // a missing key
 }
 
-TEST(Settings, WrittenOneAtATimeAndReadBack) {
-    RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
-    ASSERT_TRUE(write_euro(true, kKey));
-    EXPECT_TRUE(read_settings(kKey).euro);
-    EXPECT_FALSE(read_settings(kKey).top_most);
-    ASSERT_TRUE(write_top_most(true, kKey));
-    ASSERT_TRUE(write_euro(false, kKey));
-    EXPECT_FALSE(read_settings(kKey).euro);
-    EXPECT_TRUE(read_settings(kKey).top_most);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
-}
-
 }  // namespace
 }  // namespace numora::win
