@@ -74,6 +74,11 @@ std::optional<Currency> take_mark(std::string_view& text, bool at_end) {
     return std::nullopt;
 }
 
+// The decimal mark in use: a locale that gives none has the point.
+std::string_view decimal_mark(std::string_view decimal) {
+    return decimal.empty() ? "." : decimal;
+}
+
 std::size_t count_digits(std::string_view text) {
     std::size_t n = 0;
     while (n < text.size() && is_digit(text[n])) ++n;
@@ -95,18 +100,20 @@ public:
         nonzero_ = nonzero_ || whole_ != 0;
     }
 
-    void add_fraction(char c) {
-        const int digit = c - '0';
-        nonzero_ |= digit != 0;
-        if (fraction_ < 2) {
-            hundredths_ = hundredths_ * 10 + digit;
-        } else if (fraction_ == 2) {
-            thousandth_ = digit;
-        } else {
-            beyond_ |= digit != 0;
+    void add_fraction(std::string_view digits) {
+        for (const char c : digits) {
+            const int digit = c - '0';
+            nonzero_ |= digit != 0;
+            if (fraction_ < 2) {
+                hundredths_ = hundredths_ * 10 + digit;
+            } else if (fraction_ == 2) {
+                thousandth_ = digit;
+            } else {
+                beyond_ |= digit != 0;
+            }
+            ++fraction_;
         }
-        ++fraction_;
-        ++count_;
+        count_ += digits.size();
     }
 
     bool empty() const { return count_ == 0; }
@@ -136,7 +143,7 @@ class Scanner {
 public:
     Scanner(std::string_view text, const Separators& separators)
         : rest_(text), separators_(separators) {
-        if (separators_.decimal.empty()) separators_.decimal = ".";
+        separators_.decimal = decimal_mark(separators_.decimal);
         // A grouping separator equal to the decimal one could not be told apart.
         if (separators_.grouping == separators_.decimal) separators_.grouping = {};
     }
@@ -149,10 +156,9 @@ public:
         if (!scan_whole_part()) return false;
         if (rest_.starts_with(separators_.decimal)) {
             rest_.remove_prefix(separators_.decimal.size());
-            while (!rest_.empty() && is_digit(rest_.front())) {
-                digits_.add_fraction(rest_.front());
-                rest_.remove_prefix(1);
-            }
+            const std::size_t n = count_digits(rest_);
+            digits_.add_fraction(rest_.substr(0, n));
+            rest_.remove_prefix(n);
         }
         return rest_.empty() && !digits_.empty();
     }
@@ -216,7 +222,7 @@ Parsed scan_number(std::string_view number, const Separators& separators) {
 // "1.234,56" the point can only group digits.
 std::optional<std::string_view> unmistakable_other_decimal(std::string_view number,
                                                            const Separators& separators) {
-    const std::string_view decimal = separators.decimal.empty() ? "." : separators.decimal;
+    const std::string_view decimal = decimal_mark(separators.decimal);
     const std::string_view other = decimal == "," ? "." : decimal == "." ? "," : "";
     if (other.empty() || other == separators.grouping) return std::nullopt;
     const auto at = number.find(other);
@@ -238,7 +244,7 @@ std::optional<std::string_view> unmistakable_other_decimal(std::string_view numb
 }  // namespace
 
 std::optional<Amount> plain_amount(std::string_view text, std::string_view decimal) {
-    if (decimal.empty()) decimal = ".";
+    decimal = decimal_mark(decimal);
     Amount amount;
     std::size_t i = 0;
     for (; i < text.size() && is_digit(text[i]); ++i) {

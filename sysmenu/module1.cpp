@@ -28,12 +28,14 @@ void extend_system_menu(HWND hwnd, bool euro, bool top_most) {
     // the appended items matter.
     DeleteMenu(menu, 0, 0);
     InsertMenuW(menu, 1, 0, 0, nullptr);
-    // E and V are no system item's access key, in English or in Lithuanian.
+    // One line above the settings: the menu may end in one already (Wine's
+    // shows the item inserted above as a line at its end).
     const int last = GetMenuItemCount(menu) - 1;
     if (last >= 0 &&
         (GetMenuState(menu, static_cast<UINT>(last), MF_BYPOSITION) & MF_SEPARATOR) == 0) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     }
+    // E and V are no system item's access key, in English or in Lithuanian.
     AppendMenuW(menu, MF_STRING | check_flag(euro), kEuroCommand, L"&Eurai, kai valiuta neįrašyta");
     AppendMenuW(menu, MF_STRING | check_flag(top_most), kTopMostCommand, L"&Visada viršuje");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);

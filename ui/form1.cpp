@@ -228,9 +228,7 @@ void Form1::toggle_setting(int command) {
     bool& on = euro ? settings_.euro : settings_.top_most;
     on = !on;
     Module1::show_checked(hwnd_, command, on);
-    if (!euro) {
-        set_top_most(on);
-    }
+    if (!euro) set_top_most(on);
     // Written only when changed: a user who never chooses leaves no trace.
     if (!(euro ? win::write_euro(on) : win::write_top_most(on))) show_message(kSettingNotKept);
 }

@@ -92,7 +92,7 @@ struct Exact {
         std::string digits;
         std::size_t fraction = 0;
         for (std::size_t i = 0; i < typed.size(); ++i) {
-            if (!is_digits(typed.substr(i, 1))) continue;
+            if (typed[i] < '0' || typed[i] > '9') continue;
             digits += typed[i];
             if (point != std::string_view::npos && i > point) ++fraction;
         }
