@@ -10,12 +10,12 @@ namespace numora {
 
 namespace {
 
-// The currency mark and the hundredths after words (or alone), in one piece.
+// The currency mark and the hundredths in digits after words (or alone), in
+// one piece. No mark where the currency was written as a word.
 class Tail {
 public:
-    Tail(bool after_words, int cents, const Style& style) {
-        if (!style.money) return;
-        if (after_words) add(style.currency.mark);
+    Tail(std::string_view mark, bool after_words, int cents) {
+        if (after_words) add(mark);
         if (cents <= 0) return;
         if (after_words) text_[size_++] = ' ';
         if (cents >= 10) text_[size_++] = static_cast<char>('0' + cents / 10);
@@ -34,12 +34,55 @@ private:
     std::size_t size_ = 0;
 };
 
+// The words for a number, "nulis" for none, and the word that agrees with it.
+void append_counted(std::string& out, int number, const ScaleWord& word, bool capitals) {
+    std::size_t lower_from = out.size();
+    if (number == 0) {
+        out += kNulis;
+    } else {
+        append_words(out, number, capitals);
+        lower_from = out.size();
+    }
+    out += agreeing(word, number);
+    if (capitals) make_upper(out, lower_from);
+}
+
+// The currency as a word, always named; the hundredths in digits or in words.
+void append_named(std::string& out, Amount amount, const Style& style) {
+    const std::size_t start = out.size();
+    append_counted(out, amount.whole, style.currency.word, style.all_capitals);
+    const bool cents_in_words = style.form == MoneyForm::full && amount.cents > 0;
+    if (cents_in_words) {
+        out += kSpace;
+        append_counted(out, amount.cents, kCent, style.all_capitals);
+    }
+    if (!style.all_capitals && style.first_capital) make_first_upper(out, start);
+    if (!cents_in_words) out += Tail({}, true, amount.cents).view();
+}
+
+constexpr std::array<std::string_view, 3> kFormNames{"short", "word", "full"};
+
 }  // namespace
+
+std::optional<MoneyForm> money_form_named(std::string_view name) {
+    for (std::size_t i = 0; i < kFormNames.size(); ++i) {
+        if (equals_ignoring_case(name, kFormNames[i])) return static_cast<MoneyForm>(i);
+    }
+    return std::nullopt;
+}
+
+std::string_view name_of(MoneyForm form) {
+    return kFormNames[static_cast<std::size_t>(form)];
+}
 
 // Words have no space at either end, and each piece after them brings its
 // own: the result is trimmed as it is written. versk's words are in small
 // letters already, and come in capitals when asked.
 void rodyk(std::string& out, Amount amount, const Style& style) {
+    if (style.money && style.form != MoneyForm::mark) {
+        append_named(out, amount, style);
+        return;
+    }
     const int cents = style.money ? amount.cents : 0;
     const std::size_t start = out.size();
     if (amount.whole == 0 && cents == 0) {
@@ -49,7 +92,7 @@ void rodyk(std::string& out, Amount amount, const Style& style) {
         append_words(out, amount.whole, style.all_capitals);
     }
     if (!style.all_capitals && style.first_capital) make_first_upper(out, start);
-    out += Tail(out.size() > start, cents, style).view();
+    if (style.money) out += Tail(style.currency.mark, out.size() > start, cents).view();
 }
 
 }  // namespace numora

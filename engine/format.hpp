@@ -1,24 +1,39 @@
 // The text the user sees for an accepted number.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "parse.hpp"
 #include "words.hpp"
 
 namespace numora {
 
+// How money is written: "Penki Eur 25 ct", "Penki eurai 25 ct" or "Penki
+// eurai dvidešimt penki centai".
+enum class MoneyForm { mark, word, full };
+
+// The form a name gives, in any letter case: "short", "word" or "full".
+std::optional<MoneyForm> money_form_named(std::string_view name);
+// The form's name, as money_form_named reads it.
+std::string_view name_of(MoneyForm form);
+
 struct Style {
-    bool money = true;          // the currency mark and the hundredths in digits with " ct"
+    bool money = true;          // the currency and the hundredths, in the money form
     bool first_capital = true;  // consulted only when all_capitals is off
     bool all_capitals = false;
     Currency currency = kLitas;  // for texts typed without a currency mark
+    MoneyForm form = MoneyForm::mark;
 };
 
 // Appends the words for the amount's whole value in the chosen case ("nulis"
-// when nothing else would be written); in money mode the style's currency
-// mark after the words and the hundredths in digits with " ct". Trimmed of
-// U+0020. The amount is within range: 0 .. 999 999 999, hundredths 0 .. 99.
+// when nothing else would be written). In money mode the currency follows:
+// its mark after the words and the hundredths in digits with " ct"; or its
+// word, agreeing with the whole value ("nulis" then written before it
+// always), and the hundredths in digits or in words with the cent word.
+// Trimmed of U+0020. The amount is within range: 0 .. 999 999 999,
+// hundredths 0 .. 99.
 void rodyk(std::string& out, Amount amount, const Style& style);
 
 // The style with the typed text's currency mark, when it has one.

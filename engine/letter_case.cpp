@@ -84,4 +84,14 @@ std::string capitalize_first(std::string_view text) {
     return mapped(text, Case::upper, Case::lower);
 }
 
+bool equals_ignoring_case(std::string_view text, std::string_view small_word) {
+    if (text.size() != small_word.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c =
+            text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
+        if (c != small_word[i]) return false;
+    }
+    return true;
+}
+
 }  // namespace numora

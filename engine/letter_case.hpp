@@ -18,4 +18,7 @@ std::string capitalize_first(std::string_view text);
 void make_upper(std::string& text, std::size_t from = 0);
 void make_first_upper(std::string& text, std::size_t from = 0);
 
+// Whether a text is the word, written in small ASCII letters, in any letter case.
+bool equals_ignoring_case(std::string_view text, std::string_view small_word);
+
 }  // namespace numora

@@ -98,12 +98,12 @@ std::string simtai(int group) {
     return text;
 }
 
-std::string_view agreeing(const ScaleWord& scale, int group) {
-    const int last_digit = group % 10;
-    const int last_two = group % 100;
-    if (last_digit == 1 && last_two != 11) return scale.singular;
-    if ((last_two >= 10 && last_two <= 19) || last_digit == 0) return scale.plural_genitive;
-    return scale.plural;
+std::string_view agreeing(const ScaleWord& word, int number) {
+    const int last_digit = number % 10;
+    const int last_two = number % 100;
+    if (last_digit == 1 && last_two != 11) return word.singular;
+    if ((last_two >= 10 && last_two <= 19) || last_digit == 0) return word.plural_genitive;
+    return word.plural;
 }
 
 namespace {

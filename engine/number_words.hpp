@@ -12,8 +12,10 @@ namespace numora {
 // Words for one group 1 .. 999, trimmed, single-spaced; empty outside that range.
 std::string simtai(int group);
 
-// The form of a scale word that agrees with a group 1 .. 999.
-std::string_view agreeing(const ScaleWord& scale, int group);
+// The form of a word that agrees with the number written before it: a
+// group 1 .. 999 for the scale words, a whole value or the cents for the
+// currency and cent words. Only its last two digits matter.
+std::string_view agreeing(const ScaleWord& word, int number);
 
 // Words for a whole value; empty when no group is positive (0, negatives)
 // and for values above 999 999 999, which the callers refuse first.

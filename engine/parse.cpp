@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <optional>
 
+#include "letter_case.hpp"
+
 namespace numora {
 namespace {
 
@@ -48,16 +50,6 @@ std::string_view trim_blanks(std::string_view text) {
     while (const auto n = prefix_in(text, kBlanks)) text.remove_prefix(n);
     while (const auto n = suffix_in(text, kBlanks)) text.remove_suffix(n);
     return text;
-}
-
-bool equals_ignoring_case(std::string_view text, std::string_view small_word) {
-    if (text.size() != small_word.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c =
-            text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
-        if (c != small_word[i]) return false;
-    }
-    return true;
 }
 
 // Takes a currency mark, and the blanks beside it, off the front or the end.

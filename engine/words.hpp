@@ -40,23 +40,28 @@ inline constexpr std::string_view kNulis = "nulis";
 // The largest whole value written in words.
 inline constexpr int kLargestWhole = 999'999'999;
 
-// A currency is the word written after the whole part in money mode.
-struct Currency {
-    std::string_view mark;
-    friend constexpr bool operator==(const Currency&, const Currency&) = default;
-};
-
-inline constexpr Currency kLitas{" Lt"};
-inline constexpr Currency kEuro{" Eur"};
-
-// A scale word in its three agreement forms.
+// A word in the three forms that agree with the number before it.
 struct ScaleWord {
     std::string_view singular;         // vienas tūkstantis
     std::string_view plural;           // du tūkstančiai
     std::string_view plural_genitive;  // dešimt tūkstančių
+    friend constexpr bool operator==(const ScaleWord&, const ScaleWord&) = default;
 };
 
 inline constexpr ScaleWord kThousand{" tūkstantis", " tūkstančiai", " tūkstančių"};
 inline constexpr ScaleWord kMillion{" milijonas", " milijonai", " milijonų"};
+// The cents of either currency, named in words.
+inline constexpr ScaleWord kCent{" centas", " centai", " centų"};
+
+// A currency is written after the whole part in money mode: as its mark
+// ("Penki Eur") or as a word that agrees with the number ("Penki eurai").
+struct Currency {
+    std::string_view mark;
+    ScaleWord word;
+    friend constexpr bool operator==(const Currency&, const Currency&) = default;
+};
+
+inline constexpr Currency kLitas{" Lt", {" litas", " litai", " litų"}};
+inline constexpr Currency kEuro{" Eur", {" euras", " eurai", " eurų"}};
 
 }  // namespace numora

@@ -89,5 +89,61 @@ TEST(Rodyk, HundredthsFollowTheLocaleSeparators) {
     EXPECT_EQ(shown("1\u00A0000,5", kSmall, lithuanian), "vienas tūkstantis Lt 50 ct");
 }
 
+// Each way of writing money, with every agreement form of the currency
+// and the cent words, zero, amounts below one unit, and the letter cases.
+TEST(Rodyk, MoneyFormsAgreeWithTheirNumbers) {
+    constexpr Style kWord{.form = MoneyForm::word};
+    constexpr Style kFull{.form = MoneyForm::full};
+    constexpr Style kFullCapitals{.all_capitals = true, .form = MoneyForm::full};
+    constexpr Style kWordSmall{.first_capital = false, .form = MoneyForm::word};
+    constexpr Style kFullEuro{.currency = kEuro, .form = MoneyForm::full};
+    struct Case {
+        const char* typed;
+        Style style;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"21.50 €", {}, "Dvidešimt vienas Eur 50 ct"},
+        {"21.50 €", kWord, "Dvidešimt vienas euras 50 ct"},
+        {"21.50 €", kFull, "Dvidešimt vienas euras penkiasdešimt centų"},
+        {"12", kWord, "Dvylika litų"},
+        {"12", kFull, "Dvylika litų"},
+        {"1001.21 €", kWord, "Vienas tūkstantis vienas euras 21 ct"},
+        {"1001.21 €", kFull, "Vienas tūkstantis vienas euras dvidešimt vienas centas"},
+        {"0 €", {}, "Nulis Eur"},
+        {"0 €", kWord, "Nulis eurų"},
+        {"0 €", kFull, "Nulis eurų"},
+        {"0.10 €", {}, "10 ct"},
+        {"0.10 €", kWord, "Nulis eurų 10 ct"},
+        {"0.10 €", kFull, "Nulis eurų dešimt centų"},
+        {"0.01", kFull, "Nulis litų vienas centas"},
+        {"2.02", kFull, "Du litai du centai"},
+        {"11.11", kFull, "Vienuolika litų vienuolika centų"},
+        {"35.35", kFullEuro, "Trisdešimt penki eurai trisdešimt penki centai"},
+        {"111.99 €", kFull, "Vienas šimtas vienuolika eurų devyniasdešimt devyni centai"},
+        {"1000000 €", kWord, "Vienas milijonas eurų"},
+        {"1.999", kWord, "Du litai"},
+        {"21.50 €", kFullCapitals, "DVIDEŠIMT VIENAS EURAS PENKIASDEŠIMT CENTŲ"},
+        {"21.50 €",
+         {.all_capitals = true, .form = MoneyForm::word},
+         "DVIDEŠIMT VIENAS EURAS 50 ct"},
+        {"0.5", kFullCapitals, "NULIS LITŲ PENKIASDEŠIMT CENTŲ"},
+        {"21.50 €", kWordSmall, "dvidešimt vienas euras 50 ct"},
+        {"0.5", kWordSmall, "nulis litų 50 ct"},
+        {"21.5", {.money = false, .form = MoneyForm::full}, "Dvidešimt vienas"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(shown(c.typed, c.style), c.result) << c.typed;
+}
+
+TEST(Rodyk, MoneyFormsByName) {
+    EXPECT_EQ(money_form_named("short"), MoneyForm::mark);
+    EXPECT_EQ(money_form_named("Word"), MoneyForm::word);
+    EXPECT_EQ(money_form_named("FULL"), MoneyForm::full);
+    EXPECT_EQ(money_form_named("words"), std::nullopt);
+    for (const auto form : {MoneyForm::mark, MoneyForm::word, MoneyForm::full}) {
+        EXPECT_EQ(money_form_named(name_of(form)), form);
+    }
+}
+
 }  // namespace
 }  // namespace numora

@@ -146,6 +146,45 @@ void check_accepted(std::string_view typed, const Separators& separators, const 
     }
 }
 
+// The other ways of writing money write the same words for the whole part
+// ("nulis" where the short way writes none), then the currency word that
+// agrees with it, and the hundredths in digits or as words that read back to
+// them with the cent word that agrees.
+void check_money_forms(std::string_view typed, const Separators& separators, const Style& style,
+                       std::string_view shortened, const Exact& exact) {
+    const auto whole = static_cast<int>(exact.rounded / 100);
+    const auto cents = static_cast<int>(exact.rounded % 100);
+    const Currency currency = with_typed_currency(style, parse_number(typed, separators)).currency;
+    take_cents(shortened);
+    if (shortened.ends_with(currency.mark)) shortened.remove_suffix(currency.mark.size());
+    const std::string whole_words = shortened.empty() ? std::string(kNulis) : to_lower(shortened);
+    const std::string named = whole_words + std::string(agreeing(currency.word, whole));
+    for (const MoneyForm form : {MoneyForm::word, MoneyForm::full}) {
+        Style named_style = style;
+        named_style.form = form;
+        const Outcome outcome = request(typed, separators, named_style);
+        require(outcome.accepted, "every way accepts the same texts", outcome.text);
+        std::string_view rest = outcome.text;
+        if (form == MoneyForm::word) {
+            require(take_cents(rest) == cents, "the hundredths in digits", outcome.text);
+        }
+        check_case(std::string(rest), named_style);
+        const std::string words = to_lower(rest);
+        require(words.starts_with(named), "the whole part's words and their currency word",
+                outcome.text);
+        std::string_view after = std::string_view(words).substr(named.size());
+        if (form == MoneyForm::word || cents == 0) {
+            require(after.empty(), "nothing after the currency word", outcome.text);
+            continue;
+        }
+        const std::string_view cent = agreeing(kCent, cents);
+        require(after.starts_with(" ") && after.ends_with(cent), "the cent word that agrees",
+                outcome.text);
+        const auto value = testing::read_words(after.substr(1, after.size() - 1 - cent.size()));
+        require(value == cents, "the hundredths in words", outcome.text);
+    }
+}
+
 void check_refused(const Style& style, const Outcome& outcome, const Exact& exact) {
     require(outcome.text == kNotANumber || outcome.text == kTooLarge || outcome.text == kNegative,
             "a refusal gives one of the three messages", outcome.text);
@@ -189,6 +228,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Exact exact(typed, separators);
     if (outcome.accepted) {
         check_accepted(typed, separators, style, outcome.text, exact);
+        if (style.money) check_money_forms(typed, separators, style, outcome.text, exact);
     } else {
         check_refused(style, outcome, exact);
     }
