@@ -120,9 +120,13 @@ int convert_all(const Options& options) {
 }
 
 int run(const std::vector<std::string>& args) {
-    const auto options = numora::cli::parse_options(args);
+    std::string error;
+    const auto options = numora::cli::parse_options(args, error);
     if (!options) {
-        (void)write_all(kStderr, numora::cli::kUsage);
+        error.insert(0, "numora-cli: ");
+        error += '\n';
+        error += numora::cli::kUsage;
+        (void)write_all(kStderr, error);
         return kUsage;
     }
     if (options->help) return print(numora::cli::kUsage);

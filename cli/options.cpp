@@ -1,37 +1,60 @@
 #include "options.hpp"
 
+#include <array>
 #include <cstddef>
+#include <initializer_list>
 
+#include "letter_case.hpp"
 #include "parse.hpp"
 
 namespace numora::cli {
 namespace {
 
-// "-5", "-,5" and "-" followed by the decimal separator in use are amounts to
-// refuse as negative, not unknown options.
+bool is_letter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Options are "--name" and "-h"; anything else that starts with a minus is
+// an amount to refuse as negative ("-5", "-,5", "-€5"), including one that
+// starts with the decimal separator in use.
 bool looks_like_text(std::string_view arg, std::string_view decimal) {
+    if (arg.starts_with("--")) return false;
     if (!arg.starts_with("-") || arg.size() == 1) return true;
-    const std::string_view after = arg.substr(1);
-    return (after[0] >= '0' && after[0] <= '9') || after[0] == '.' || after[0] == ',' ||
-           (!decimal.empty() && after.starts_with(decimal));
+    return !is_letter(arg[1]) || (!decimal.empty() && arg.substr(1).starts_with(decimal));
+}
+
+// "--name=value" split at the first "=", or "--name" with no value given.
+struct Split {
+    std::string_view name;
+    std::optional<std::string_view> value;
+};
+
+Split split(std::string_view arg) {
+    const auto equals = arg.find('=');
+    if (!arg.starts_with("--") || equals == std::string_view::npos) return {arg, std::nullopt};
+    return {arg.substr(0, equals), arg.substr(equals + 1)};
 }
 
 // The usable separator --decimal gives, looked for before the texts are told
 // from options.
 std::string_view decimal_given(const std::vector<std::string>& args) {
-    for (std::size_t i = 0; i + 1 < args.size() && args[i] != "--"; ++i) {
-        if (args[i] == "--decimal" && usable_decimal_separator(args[i + 1])) return args[i + 1];
+    for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
+        const Split option = split(args[i]);
+        if (option.name != "--decimal") continue;
+        const std::string_view value =
+            option.value ? *option.value : i + 1 < args.size() ? args[i + 1] : "";
+        if (usable_decimal_separator(value)) return value;
     }
     return {};
 }
 
 bool set_case(Style& style, std::string_view name) {
-    if (name == "upper") {
+    if (equals_ignoring_case(name, "upper")) {
         style.all_capitals = true;
-    } else if (name == "first") {
+    } else if (equals_ignoring_case(name, "first")) {
         style.all_capitals = false;
         style.first_capital = true;
-    } else if (name == "lower") {
+    } else if (equals_ignoring_case(name, "lower")) {
         style.all_capitals = false;
         style.first_capital = false;
     } else {
@@ -40,34 +63,96 @@ bool set_case(Style& style, std::string_view name) {
     return true;
 }
 
+bool set_currency(Options& options, std::string_view name) {
+    const auto currency = currency_named(name);
+    if (currency) options.style.currency = *currency;
+    return currency.has_value();
+}
+
+bool set_form(Options& options, std::string_view name) {
+    const auto form = money_form_named(name);
+    if (form) options.style.form = *form;
+    return form.has_value();
+}
+
+bool set_decimal(Options& options, std::string_view separator) {
+    if (!usable_decimal_separator(separator)) return false;
+    options.decimal = std::string(separator);
+    return true;
+}
+
+// An option that takes a value: what it sets, and the values it takes.
+struct ValueOption {
+    std::string_view name;
+    bool (*set)(Options&, std::string_view);
+    std::string_view values;
+};
+
+constexpr std::array<ValueOption, 4> kValueOptions{{
+    {"--case", [](Options& o, std::string_view v) { return set_case(o.style, v); },
+     "upper, first, lower"},
+    {"--currency", set_currency, "lt, eur"},
+    {"--form", set_form, "short, word, full"},
+    {"--decimal", set_decimal, "not a digit, sign or blank"},
+}};
+
+const ValueOption* value_option(std::string_view name) {
+    for (const auto& option : kValueOptions) {
+        if (option.name == name) return &option;
+    }
+    return nullptr;
+}
+
+// A switch without a value; false when the name is none of them.
+bool set_switch(Options& options, std::string_view name) {
+    if (name == "--help" || name == "-h") {
+        options.help = true;
+    } else if (name == "--version") {
+        options.version = true;
+    } else if (name == "--number") {
+        options.style.money = false;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// One line of words and quoted texts, appended in turn.
+std::string said(std::initializer_list<std::string_view> pieces) {
+    std::string line;
+    for (const auto piece : pieces) line.append(piece);
+    return line;
+}
+
 }  // namespace
 
-std::optional<Options> parse_options(const std::vector<std::string>& args) {
+std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
     Options options;
     const std::string_view decimal = decimal_given(args);
     bool only_texts = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        const bool has_value = i + 1 < args.size();
         if (only_texts || looks_like_text(arg, decimal)) {
             options.texts.push_back(args[i]);
-        } else if (arg == "--") {
+            continue;
+        }
+        if (arg == "--") {
             only_texts = true;
-        } else if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--version") {
-            options.version = true;
-        } else if (arg == "--number") {
-            options.style.money = false;
-        } else if (arg == "--case" && has_value) {
-            if (!set_case(options.style, args[++i])) return std::nullopt;
-        } else if (arg == "--currency" && has_value) {
-            const auto currency = currency_named(args[++i]);
-            if (!currency) return std::nullopt;
-            options.style.currency = *currency;
-        } else if (arg == "--decimal" && has_value && usable_decimal_separator(args[i + 1])) {
-            options.decimal = args[++i];
-        } else {
+            continue;
+        }
+        const Split option = split(arg);
+        const ValueOption* takes_value = value_option(option.name);
+        if (takes_value == nullptr) {
+            if (!option.value && set_switch(options, option.name)) continue;
+            error = option.value ? said({"option '", option.name, "' takes no value"})
+                                 : said({"unknown option '", arg, "'"});
+            return std::nullopt;
+        }
+        const bool given = option.value || i + 1 < args.size();
+        const std::string_view value = option.value ? *option.value : given ? args[++i] : "";
+        if (!given || !takes_value->set(options, value)) {
+            error = said({given ? "invalid value '" : "missing value for ", value,
+                          given ? "' for " : "", option.name, " (", takes_value->values, ")"});
             return std::nullopt;
         }
     }

@@ -20,15 +20,19 @@ struct Options {
 
 inline constexpr std::string_view kUsage =
     "usage: numora-cli [--number] [--case upper|first|lower] [--currency lt|eur]\n"
-    "                  [--decimal SEP] [--] [TEXT...]\n"
+    "                  [--form short|word|full] [--decimal SEP] [--] [TEXT...]\n"
     "       numora-cli --help | --version\n"
     "Writes each TEXT, or each line of standard input, as an amount in Lithuanian words.\n"
+    "Options take their value as --option VALUE or --option=VALUE, in any letter case.\n"
     "  --number          number mode: whole part only, no currency and no hundredths\n"
     "  --case C          upper: ALL CAPITALS, first: First capital (default), lower\n"
-    "  --currency C      lt (default) or eur, any case, for texts without a mark (\"5 €\")\n"
+    "  --currency C      lt (default) or eur, for texts without a mark (\"5 €\")\n"
+    "  --form F          short: Penki Eur 25 ct (default), word: Penki eurai 25 ct,\n"
+    "                    full: Penki eurai dvidešimt penki centai\n"
     "  --decimal SEP     decimal separator (default: the locale's)\n";
 
-// The options, or nothing when the command line is not understood.
-std::optional<Options> parse_options(const std::vector<std::string>& args);
+// The options, or nothing when the command line is not understood; then
+// `error` says, in one line, which option or value is wrong.
+std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error);
 
 }  // namespace numora::cli

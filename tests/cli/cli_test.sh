@@ -60,14 +60,27 @@ check "after --" 1 "" "numora-cli: 1: Turi būti skaičius" -- -- --number
 check "marks" 0 "Dvylika Eur 50 ct${nl}Penki Lt${nl}Penki Lt" "" -- --decimal , "12,50 €" "LTL 5" 5
 check "--currency eur" 0 "Penki Eur${nl}Penki Lt" "" -- --currency eur 5 "5 Lt"
 check "--currency in any case" 0 "Penki Eur" "" -- --currency Ltl --currency EUR 5
-check "bad currency" 2 "" "usage: numora-cli *" -- --currency usd 5
+check "--form" 0 "Dvidešimt vienas euras penkiasdešimt centų${nl}Nulis litų dešimt centų" "" \
+    -- --form=FULL "21.50 €" 0.10
+check "--option=value, any case" 0 "PENKI Eur" "" -- --case=UPPER --currency=Eur 5
+# A usage error names what is wrong in one line, then gives the usage.
+usage_error() {  # NAME LINE -- ARGS...
+    local name=$1 line=$2
+    shift 3
+    check "$name" 2 "" "numora-cli: $line${nl}usage: numora-cli *" -- "$@"
+}
+usage_error "bad currency" "invalid value 'usd' for --currency (lt, eur)" -- --currency usd 5
+usage_error "bad form" "invalid value 'words' for --form (short, word, full)" -- --form=words 5
+usage_error "bad case" "invalid value 'shouting' for --case (upper, first, lower)" -- --case shouting 5
+usage_error "no value" "missing value for --case (upper, first, lower)" -- --case
+usage_error "unknown option" "unknown option '--bogus'" -- --bogus
+usage_error "a switch with a value" "option '--number' takes no value" -- --number=yes 5
 for separator in " " 5 - + $'\t' $'\u00A0' "" ; do
-    check "decimal separator '$separator'" 2 "" "usage: numora-cli *" -- --decimal "$separator" 5
+    usage_error "decimal separator '$separator'" \
+        "invalid value '$separator' for --decimal (not a digit, sign or blank)" -- --decimal "$separator" 5
 done
 check "a minus before the decimal in use" 1 "" "numora-cli: 1: Skaičius negali būti neigiamas" \
     -- --decimal ą -ą5
-check "unknown option" 2 "" "usage: numora-cli *" -- --bogus
-check "bad case" 2 "" "usage: numora-cli *" -- --case shouting 5
 
 input="5.25${nl}abc${nl}${nl}1000${nl}"
 check "standard input" 1 "Penki Lt 25 ct${nl}${nl}${nl}Vienas tūkstantis Lt" \
