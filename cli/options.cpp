@@ -41,8 +41,8 @@ std::string_view decimal_given(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
         const Split option = split(args[i]);
         if (option.name != "--decimal") continue;
-        const std::string_view value =
-            option.value ? *option.value : i + 1 < args.size() ? args[i + 1] : "";
+        std::string_view value = option.value.value_or(std::string_view{});
+        if (!option.value && i + 1 < args.size()) value = args[i + 1];
         if (usable_decimal_separator(value)) return value;
     }
     return {};
@@ -149,7 +149,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
             return std::nullopt;
         }
         const bool given = option.value || i + 1 < args.size();
-        const std::string_view value = option.value ? *option.value : given ? args[++i] : "";
+        std::string_view value = option.value.value_or(std::string_view{});
+        if (!option.value && given) value = args[++i];
         if (!given || !takes_value->set(options, value)) {
             error = said({given ? "invalid value '" : "missing value for ", value,
                           given ? "' for " : "", option.name, " (", takes_value->values, ")"});

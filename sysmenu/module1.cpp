@@ -1,16 +1,21 @@
 #include "module1.hpp"
 
+#include <cstddef>
+
 namespace Module1 {
 
 WNDPROC prevWndProc = nullptr;
 
 namespace {
 
-// Seven lines, each ending in CR LF.
+// Seven lines, each ending in CR LF; the third, long, wraps in the box.
 constexpr wchar_t kAboutText[] =
     L"Numora " NUMORA_VERSION_WTEXT L", sukūrė Numora komanda\r\n"
     L"\r\n"
-    L"Po sumos įrašę € arba Eur ar meniu pažymėję „Eurai“, gausite sumą eurais\r\n"
+    L"Prieš sumą ar po jos įrašę € arba Eur ar meniu pažymėję „Eurai“, gausite sumą eurais. "
+    L"Meniu „Kaip rašyti sumą“: „Penki Eur 25 ct“, „Penki eurai 25 ct“ arba "
+    L"„Penki eurai dvidešimt penki centai“. Nustatymai įsimenami registre "
+    L"HKEY_CURRENT_USER\\Software\\Numora (Currency, TopMost, Form).\r\n"
     L"\r\n"
     L"Naudokitės ir džiaukitės !\r\n"
     L"\r\n"
@@ -20,9 +25,38 @@ UINT check_flag(bool checked) {
     return checked ? MF_CHECKED : MF_UNCHECKED;
 }
 
+// Each item shows what its way writes; K and the digits are no other item's
+// access key, in English or in Lithuanian.
+constexpr wchar_t kFormsMenu[] = L"&Kaip rašyti sumą";
+constexpr std::array<const wchar_t*, 3> kFormItems{L"&1 Penki Eur 25 ct", L"&2 Penki eurai 25 ct",
+                                                   L"&3 Penki eurai dvidešimt penki centai"};
+
+UINT command_of(numora::MoneyForm form) {
+    return static_cast<UINT>(kFormCommands[static_cast<std::size_t>(form)]);
+}
+
+HMENU forms_menu(numora::MoneyForm form) {
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < kFormItems.size(); ++i) {
+        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(kFormCommands[i]), kFormItems[i]);
+    }
+    CheckMenuRadioItem(menu, command_of(numora::MoneyForm::mark),
+                       command_of(numora::MoneyForm::full), command_of(form), MF_BYCOMMAND);
+    return menu;
+}
+
 }  // namespace
 
-void extend_system_menu(HWND hwnd, bool euro, bool top_most) {
+std::optional<numora::MoneyForm> form_chosen(WPARAM command) {
+    for (std::size_t i = 0; i < kFormCommands.size(); ++i) {
+        if (command == static_cast<WPARAM>(kFormCommands[i])) {
+            return static_cast<numora::MoneyForm>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+void extend_system_menu(HWND hwnd, bool euro, bool top_most, numora::MoneyForm form) {
     HMENU menu = GetSystemMenu(hwnd, FALSE);
     // The two calls below are kept as the program has always made them; only
     // the appended items matter.
@@ -38,6 +72,8 @@ void extend_system_menu(HWND hwnd, bool euro, bool top_most) {
     // E and V are no system item's access key, in English or in Lithuanian.
     AppendMenuW(menu, MF_STRING | check_flag(euro), kEuroCommand, L"&Eurai, kai valiuta neįrašyta");
     AppendMenuW(menu, MF_STRING | check_flag(top_most), kTopMostCommand, L"&Visada viršuje");
+    // The menu owns the submenu and destroys it with the window.
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(forms_menu(form)), kFormsMenu);
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kAboutCommand, L"Apie...");
 }
@@ -45,6 +81,12 @@ void extend_system_menu(HWND hwnd, bool euro, bool top_most) {
 void show_checked(HWND hwnd, int command, bool checked) {
     CheckMenuItem(GetSystemMenu(hwnd, FALSE), static_cast<UINT>(command),
                   MF_BYCOMMAND | check_flag(checked));
+}
+
+void show_form(HWND hwnd, numora::MoneyForm form) {
+    // By command: the system menu looks into its submenus for the items.
+    CheckMenuRadioItem(GetSystemMenu(hwnd, FALSE), command_of(numora::MoneyForm::mark),
+                       command_of(numora::MoneyForm::full), command_of(form), MF_BYCOMMAND);
 }
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

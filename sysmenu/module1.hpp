@@ -4,6 +4,11 @@
 
 #include <windows.h>
 
+#include <array>
+#include <optional>
+
+#include "format.hpp"
+
 namespace Module1 {
 
 // The system-menu command that shows the About box.
@@ -11,17 +16,25 @@ inline constexpr int kAboutCommand = 999;
 // The two settings' check items; their commands go on to the window.
 inline constexpr int kEuroCommand = 1000;
 inline constexpr int kTopMostCommand = 1001;
+// The radio items of the submenu "Kaip rašyti sumą", one per money form in
+// the order of MoneyForm.
+inline constexpr std::array<int, 3> kFormCommands{1002, 1003, 1004};
+
+// The money form a command chooses, or nothing for any other command.
+std::optional<numora::MoneyForm> form_chosen(WPARAM command);
 
 // The procedure WindowProc replaced; every message but the command goes there.
 extern WNDPROC prevWndProc;
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Before the window is first shown: the settings' items, checked as they are
-// set, then "Apie...".
-void extend_system_menu(HWND hwnd, bool euro, bool top_most);
+// Before the window is first shown: the settings' items, checked and chosen
+// as they are set, then "Apie...".
+void extend_system_menu(HWND hwnd, bool euro, bool top_most, numora::MoneyForm form);
 // Shows a settings item's check mark, or takes it away.
 void show_checked(HWND hwnd, int command, bool checked);
+// Puts the radio mark on the form's item alone.
+void show_form(HWND hwnd, numora::MoneyForm form);
 // After it is shown, and at unload.
 void install(HWND hwnd);
 void remove(HWND hwnd);

@@ -48,7 +48,7 @@ bool Form1::Form_Load(int show) {
         return false;
     }
     // The word tables are compile-time data: nothing to fill at load.
-    Module1::extend_system_menu(hwnd_, settings_.euro, settings_.top_most);
+    Module1::extend_system_menu(hwnd_, settings_.euro, settings_.top_most, settings_.form);
     ShowWindow(hwnd_, show);
     SetFocus(control(kText1));
     Module1::install(hwnd_);
@@ -155,7 +155,7 @@ void Form1::create_tooltips() {
 
 void Form1::make_fonts(UINT dpi) {
     fonts_[static_cast<std::size_t>(FontKind::dialog)] = make_dialog_font(dpi);
-    fonts_[static_cast<std::size_t>(FontKind::label)] = make_label_font(dpi);
+    fonts_[static_cast<std::size_t>(FontKind::label)] = make_label_font(dpi, settings_.form);
     fonts_[static_cast<std::size_t>(FontKind::button)] = make_font(kButtonFont, dpi);
     fonts_[static_cast<std::size_t>(FontKind::text)] = make_font(kTextFont, dpi);
 }
@@ -183,6 +183,11 @@ void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
 }
 
 void Form1::OnCommand(int id, int code) {
+    // Windows sends the forms' items of the system menu's submenu as system
+    // commands, Wine as menu commands: both choose.
+    if (code == 0) {
+        if (const auto form = Module1::form_chosen(static_cast<WPARAM>(id))) choose_form(*form);
+    }
     if (id == kCommand1 && code == BN_CLICKED) Command1_Click();
     if (id == kCheck2 && code == BN_CLICKED) Check2_Click();
     if (id == kPicture1 && code == STN_CLICKED) Picture1_Click();
@@ -218,9 +223,23 @@ LRESULT Form1::OnCtlColorStatic(HDC dc, HWND control_window) {
 
 // The settings' items; every other command is the system's.
 bool Form1::OnSysCommand(WPARAM command) {
+    if (const auto form = Module1::form_chosen(command)) {
+        choose_form(*form);
+        return true;
+    }
     if (command != Module1::kEuroCommand && command != Module1::kTopMostCommand) return false;
     toggle_setting(static_cast<int>(command));
     return true;
+}
+
+void Form1::choose_form(MoneyForm form) {
+    Module1::show_form(hwnd_, form);
+    if (form == settings_.form) return;
+    settings_.form = form;
+    auto& label_font = fonts_[static_cast<std::size_t>(FontKind::label)];
+    label_font = make_label_font(GetDpiForWindow(hwnd_), form);
+    SendMessageW(control(kLabel1), WM_SETFONT, reinterpret_cast<WPARAM>(label_font.get()), TRUE);
+    if (!win::write_form(form)) show_message(kSettingNotKept);
 }
 
 void Form1::toggle_setting(int command) {
@@ -283,7 +302,8 @@ void Form1::Command1_Click() {
     const Style style{.money = checked(kOption1),
                       .first_capital = checked(kCheck1),
                       .all_capitals = checked(kCheck2),
-                      .currency = settings_.euro ? kEuro : kLitas};
+                      .currency = settings_.euro ? kEuro : kLitas,
+                      .form = settings_.form};
     const auto typed = win::to_utf8(win::window_text(control(kText1)));
     const Separators marks{
         .decimal = separators.decimal, .grouping = separators.grouping, .other_decimal = true};

@@ -55,6 +55,7 @@ private:
     bool checked(ControlId id) const;
     void show_message(const wchar_t* text) const;
     void toggle_setting(int command);
+    void choose_form(MoneyForm form);
     void set_top_most(bool on);
 
     HINSTANCE instance_;

@@ -72,17 +72,19 @@ win::ScopedFont make_dialog_font(UINT dpi) {
 }
 
 // Where the bitmap face of a Baltic Windows stands in, a line more than the
-// label's height would otherwise cut the longest results.
-win::ScopedFont make_label_font(UINT dpi) {
-    const auto longest = longest_results();  // made once, measured in each candidate font
+// label's height would otherwise cut the longest results. Fitted to the form
+// in use: the cents in words take a line more than the short form needs.
+win::ScopedFont make_label_font(UINT dpi, MoneyForm form) {
+    const auto longest = longest_results(form);  // made once, measured in each candidate font
     return fitted_font(kLabelFont, dpi,
                        [&](HFONT font, UINT at) { return results_fit(font, at, longest); });
 }
 
-std::array<std::wstring, 2> longest_results() {
+std::array<std::wstring, 2> longest_results(MoneyForm form) {
     const Separators point{".", ""};
-    const Style capitals{.all_capitals = true};
-    return {win::to_wide(request("777777777.77 €", point, Style{}).text),
+    const Style first{.form = form};
+    const Style capitals{.all_capitals = true, .form = form};
+    return {win::to_wide(request("777777777.77 €", point, first).text),
             win::to_wide(request("999999999.99 €", point, capitals).text)};
 }
 

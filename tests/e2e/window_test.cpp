@@ -344,7 +344,11 @@ TEST(Window, AboutCommandShowsTheAboutText) {
     }
     ASSERT_EQ(lines.size(), 7u) << testing::PrintToString(box->text);
     EXPECT_TRUE(box->text.ends_with(L"\r\n"));
-    EXPECT_NE(lines[2].find(L"€ arba Eur"), std::wstring::npos);  // how to write euros
+    // How to write euros, the three ways of writing money, where settings are kept.
+    for (const wchar_t* said :
+         {L"€ arba Eur", L"„Penki eurai 25 ct“", L"Numora (Currency, TopMost, Form)"}) {
+        EXPECT_NE(lines[2].find(said), std::wstring::npos) << testing::PrintToString(said);
+    }
     EXPECT_EQ(lines[4], L"Naudokitės ir džiaukitės !");
     EXPECT_TRUE(lines[6].starts_with(L"     ") && lines[6].size() > 5 && lines[6][5] != L' ');
     close_message_box(*box);
@@ -384,13 +388,21 @@ protected:
     static bool top_most(const App& app) {
         return (GetWindowLongPtrW(app.form(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     }
-    // Alt+Space opens the system menu; the item's access key chooses it.
-    static void choose(const App& app, WORD key) {
+    // Alt+Space opens the system menu; the items' access keys choose, through
+    // a submenu if need be.
+    static void choose(const App& app, std::initializer_list<WORD> keys) {
         app.activate();
         press({VK_MENU, VK_SPACE});
         ASSERT_TRUE(wait_until([] { return FindWindowW(L"#32768", nullptr) != nullptr; }));
-        press({key});
+        for (const WORD key : keys) press({key});
         ASSERT_TRUE(wait_until([] { return FindWindowW(L"#32768", nullptr) == nullptr; }));
+    }
+    static std::wstring stored_form() {
+        wchar_t value[16] = L"";
+        DWORD size = sizeof value;
+        RegGetValueW(HKEY_CURRENT_USER, win::kSettingsKey, L"Form", RRF_RT_REG_SZ, nullptr, value,
+                     &size);
+        return value;
     }
 };
 
@@ -400,7 +412,7 @@ TEST_F(Settings, AreChosenFromTheSystemMenuAndKept) {
         app.request(with_separators(L"5D25"));
         expect_result(app, L"Penki Lt 25 ct");
         EXPECT_FALSE(stored());
-        choose(app, 'E');
+        choose(app, {'E'});
         EXPECT_TRUE(wait_until([] { return win::read_settings().euro; }));
         app.request(with_separators(L"5D25"));
         expect_result(app, L"Penki Eur 25 ct");
@@ -412,7 +424,7 @@ TEST_F(Settings, AreChosenFromTheSystemMenuAndKept) {
         App app;
         app.request(with_separators(L"5D25"));
         expect_result(app, L"Penki Eur 25 ct");
-        choose(app, 'V');
+        choose(app, {'V'});
         EXPECT_TRUE(wait_until([&] { return top_most(app); }));
         expect_tooltip(app, kText1, L"Čia įrašyk skaičius");
     }
@@ -435,6 +447,24 @@ TEST_F(Settings, AreChosenFromTheSystemMenuAndKept) {
     RegGetValueW(HKEY_CURRENT_USER, win::kSettingsKey, L"Currency", RRF_RT_REG_SZ, nullptr, value,
                  &size);
     EXPECT_STREQ(value, kBroken);
+}
+
+TEST_F(Settings, MoneyFormsAreChosenFromTheSubmenuAndKept) {
+    const std::wstring typed = with_separators(L"21D50 €");
+    {
+        App app;
+        choose(app, {'K', '2'});
+        ASSERT_TRUE(wait_until([] { return stored_form() == L"word"; })) << "Alt+Space, K, 2";
+        app.request(typed);
+        expect_result(app, L"Dvidešimt vienas euras 50 ct");
+        choose(app, {'K', '3'});
+        ASSERT_TRUE(wait_until([] { return stored_form() == L"full"; })) << "Alt+Space, K, 3";
+        app.request(typed);
+        expect_result(app, L"Dvidešimt vienas euras penkiasdešimt centų");
+    }
+    App app;
+    app.request(with_separators(L"0D10"));
+    expect_result(app, L"Nulis litų dešimt centų");
 }
 
 TEST(Window, OtherSystemCommandsReachTheWindow) {

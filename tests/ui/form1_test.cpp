@@ -124,20 +124,27 @@ TEST_F(Form1Test, CaptionsFitTheirControls) {
     }
 }
 
+// In each money form, chosen as the system menu chooses it.
 TEST_F(Form1Test, LongestResultsWrapInsideTheLabel) {
     // The longest words of each group, with two-digit cents, in euros.
-    const auto longest = longest_results();
-    EXPECT_EQ(longest[0],
+    EXPECT_EQ(longest_results(MoneyForm::mark)[0],
               L"Septyni šimtai septyniasdešimt septyni milijonai septyni šimtai septyniasdešimt "
               L"septyni tūkstančiai septyni šimtai septyniasdešimt septyni Eur 77 ct");
     RECT label;
     GetClientRect(item(kLabel1), &label);
-    for (const std::wstring& text : longest) {
-        const SIZE needed = text_size(item(kLabel1), text, label.right);
-        EXPECT_LE(needed.cx, label.right);
-        EXPECT_LE(needed.cy, label.bottom)
-            << "font " << testing::PrintToString(face_of(item(kLabel1)));
+    for (const MoneyForm form : {MoneyForm::full, MoneyForm::word, MoneyForm::mark}) {
+        const auto command = Module1::kFormCommands[static_cast<std::size_t>(form)];
+        SendMessageW(form_->hwnd(), WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
+        std::printf("%s: label font %ld px\n", name_of(form).data(),
+                    -font_of(item(kLabel1)).lfHeight);
+        for (const std::wstring& text : longest_results(form)) {
+            const SIZE needed = text_size(item(kLabel1), text, label.right);
+            EXPECT_LE(needed.cx, label.right);
+            EXPECT_LE(needed.cy, label.bottom)
+                << "font " << testing::PrintToString(face_of(item(kLabel1)));
+        }
     }
+    RegDeleteTreeW(HKEY_CURRENT_USER, win::kSettingsKey);
 }
 
 TEST_F(Form1Test, LaysOutAgainWhenTheDpiChanges) {
@@ -180,20 +187,10 @@ std::future<std::wstring> close_next_message_box() {
     });
 }
 
-// The settings' items come before "Apie...", which stays last, and their
-// access keys E and V belong to no other item of the system menu in the
-// locale the suite runs in.
-TEST_F(Form1Test, SystemMenuItemsAndTheirAccessKeys) {
-    HMENU menu = GetSystemMenu(form_->hwnd(), FALSE);
-    const int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 5);
-    const std::array<UINT, 5> last{0, Module1::kEuroCommand, Module1::kTopMostCommand, 0,
-                                   Module1::kAboutCommand};
-    for (std::size_t i = 0; i < last.size(); ++i) {
-        EXPECT_EQ(GetMenuItemID(menu, count - 5 + static_cast<int>(i)), last[i]) << i;
-    }
+// The access keys of a menu's items, in capitals, in their order.
+std::wstring access_keys(HMENU menu) {
     std::wstring keys;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         wchar_t text[128] = L"";
         GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
         std::wstring_view item(text);
@@ -201,10 +198,34 @@ TEST_F(Form1Test, SystemMenuItemsAndTheirAccessKeys) {
              at = item.find(L'&', at + 2)) {
             if (item[at + 1] != L'&') keys += static_cast<wchar_t>(std::towupper(item[at + 1]));
         }
-        std::printf("system menu item %d: %ls\n", i, text);
+        std::printf("menu item %d: %ls\n", i, text);
     }
-    EXPECT_EQ(std::count(keys.begin(), keys.end(), L'E'), 1) << testing::PrintToString(keys);
-    EXPECT_EQ(std::count(keys.begin(), keys.end(), L'V'), 1) << testing::PrintToString(keys);
+    return keys;
+}
+
+// The settings' items and the forms' submenu come before "Apie...", which
+// stays last; their access keys belong to no other item of their menu in
+// the locale the suite runs in.
+TEST_F(Form1Test, SystemMenuItemsAndTheirAccessKeys) {
+    HMENU menu = GetSystemMenu(form_->hwnd(), FALSE);
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 6);
+    const std::array<UINT, 6> last{0, Module1::kEuroCommand, Module1::kTopMostCommand, UINT(-1),
+                                   0, Module1::kAboutCommand};
+    for (std::size_t i = 0; i < last.size(); ++i) {
+        EXPECT_EQ(GetMenuItemID(menu, count - 6 + static_cast<int>(i)), last[i]) << i;
+    }
+    const std::wstring keys = access_keys(menu);
+    for (const wchar_t key : {L'E', L'V', L'K'}) {
+        EXPECT_EQ(std::count(keys.begin(), keys.end(), key), 1) << testing::PrintToString(keys);
+    }
+    HMENU forms = GetSubMenu(menu, count - 3);
+    ASSERT_NE(forms, nullptr);
+    ASSERT_EQ(GetMenuItemCount(forms), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(GetMenuItemID(forms, i), UINT(Module1::kFormCommands[std::size_t(i)])) << i;
+    }
+    EXPECT_EQ(access_keys(forms), L"123");
 }
 
 TEST_F(Form1Test, LongTextIsRefusedAtOnce) {
