@@ -1,5 +1,6 @@
 #include "parse.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -9,8 +10,11 @@
 namespace numora {
 namespace {
 
-// Tab, space, no-break space, narrow no-break space.
-inline constexpr std::array<std::string_view, 4> kBlanks{"\t", " ", "\u00A0", "\u202F"};
+// Tab, space, no-break space, narrow no-break space; and the line ends a
+// pasted or piped text brings along.
+inline constexpr std::array<std::string_view, 6> kBlanks{"\t", " ", "\u00A0", "\u202F", "\r", "\n"};
+// The hyphen-minus, and the minus sign and the en dash of word processors.
+inline constexpr std::array<std::string_view, 3> kMinusSigns{"-", "\u2212", "\u2013"};
 // Spaces that group digits in threes whatever the locale says.
 inline constexpr std::array<std::string_view, 3> kGroupSpaces{" ", "\u00A0", "\u202F"};
 
@@ -50,6 +54,18 @@ std::string_view trim_blanks(std::string_view text) {
     while (const auto n = prefix_in(text, kBlanks)) text.remove_prefix(n);
     while (const auto n = suffix_in(text, kBlanks)) text.remove_suffix(n);
     return text;
+}
+
+enum class Sign { none, plus, minus };
+
+Sign take_sign(std::string_view& text) {
+    if (text.starts_with('+')) {
+        text.remove_prefix(1);
+        return Sign::plus;
+    }
+    const auto n = prefix_in(text, kMinusSigns);
+    text.remove_prefix(n);
+    return n > 0 ? Sign::minus : Sign::none;
 }
 
 // Takes a currency mark, and the blanks beside it, off the front or the end.
@@ -133,18 +149,18 @@ private:
 
 class Scanner {
 public:
-    Scanner(std::string_view text, const Separators& separators)
-        : rest_(text), separators_(separators) {
+    // `sign`: one typed before a currency mark ("-€5"); the number then has none.
+    Scanner(std::string_view text, const Separators& separators, Sign sign)
+        : rest_(text), separators_(separators), sign_(sign) {
         separators_.decimal = decimal_mark(separators_.decimal);
         // A grouping separator equal to the decimal one could not be told apart.
         if (separators_.grouping == separators_.decimal) separators_.grouping = {};
     }
 
     bool scan() {
-        if (!rest_.empty() && (rest_.front() == '+' || rest_.front() == '-')) {
-            negative_ = rest_.front() == '-';
-            rest_.remove_prefix(1);
-        }
+        const Sign own = take_sign(rest_);
+        if (own != Sign::none && sign_ != Sign::none) return false;
+        if (own != Sign::none) sign_ = own;
         if (!scan_whole_part()) return false;
         if (rest_.starts_with(separators_.decimal)) {
             rest_.remove_prefix(separators_.decimal.size());
@@ -155,7 +171,7 @@ public:
         return rest_.empty() && !digits_.empty();
     }
 
-    bool negative() const { return negative_; }
+    bool negative() const { return sign_ == Sign::minus; }
     const Digits& digits() const { return digits_; }
 
 private:
@@ -189,12 +205,12 @@ private:
 
     std::string_view rest_;
     Separators separators_;
-    bool negative_ = false;
+    Sign sign_;
     Digits digits_;
 };
 
-Parsed scan_number(std::string_view number, const Separators& separators) {
-    Scanner scanner(number, separators);
+Parsed scan_number(std::string_view number, const Separators& separators, Sign sign) {
+    Scanner scanner(number, separators, sign);
     if (!scanner.scan()) return {};
     const Digits& digits = scanner.digits();
     Parsed parsed;
@@ -209,28 +225,47 @@ Parsed scan_number(std::string_view number, const Separators& separators) {
     return parsed;
 }
 
-// The other of "." and "," when a number can be read with it as its decimal
-// mark and with nothing else: "1.500" may be fifteen hundred, and in
-// "1.234,56" the point can only group digits.
-std::optional<std::string_view> unmistakable_other_decimal(std::string_view number,
-                                                           const Separators& separators) {
+bool is_group_space(std::string_view mark) {
+    return std::find(kGroupSpaces.begin(), kGroupSpaces.end(), mark) != kGroupSpaces.end();
+}
+
+// One or two digits right after position `at`, where a decimal mark stands.
+bool cents_follow(std::string_view number, std::size_t at) {
+    const std::size_t digits = count_digits(number.substr(at + 1));
+    return digits >= 1 && digits <= 2;
+}
+
+// Marks to read a number with where the locale's refuse it, when it cannot
+// be misread with them: both "." and "," in it, the last of them the decimal
+// mark ("1.000,50", "1,000.50"); or the other of "." and "," as the decimal
+// mark, with digits grouped by spaces only ("12.50", "1 234.50" where the
+// decimal mark is ","). "1.500" may be fifteen hundred.
+std::optional<Separators> unmistakable_marks(std::string_view number,
+                                             const Separators& separators) {
+    const auto point = number.rfind('.');
+    const auto comma = number.rfind(',');
+    if (point != std::string_view::npos && comma != std::string_view::npos) {
+        const bool comma_last = comma > point;
+        const std::string_view decimal = comma_last ? "," : ".";
+        const auto at = std::max(point, comma);
+        if (number.find(decimal) != at || !cents_follow(number, at)) return std::nullopt;
+        return Separators{decimal, comma_last ? "." : ","};
+    }
     const std::string_view decimal = decimal_mark(separators.decimal);
     const std::string_view other = decimal == "," ? "." : decimal == "." ? "," : "";
     if (other.empty() || other == separators.grouping) return std::nullopt;
     const auto at = number.find(other);
-    if (at == std::string_view::npos || number.find(other, at + 1) != std::string_view::npos) {
+    if (at == std::string_view::npos || number.find(other, at + 1) != std::string_view::npos ||
+        !cents_follow(number, at)) {
         return std::nullopt;
     }
     const auto found = [number](std::string_view mark) {
         return !mark.empty() && number.find(mark) != std::string_view::npos;
     };
-    if (found(decimal) || found(separators.grouping)) return std::nullopt;
-    for (const auto space : kGroupSpaces) {
-        if (found(space)) return std::nullopt;
+    if (found(decimal) || (!is_group_space(separators.grouping) && found(separators.grouping))) {
+        return std::nullopt;
     }
-    const std::size_t digits = count_digits(number.substr(at + other.size()));
-    if (digits < 1 || digits > 2) return std::nullopt;
-    return other;
+    return Separators{other, {}};
 }
 
 }  // namespace
@@ -269,19 +304,42 @@ bool usable_decimal_separator(std::string_view separator) {
     for (std::size_t i = 0; i < separator.size(); ++i) {
         const auto rest = separator.substr(i);
         const char c = rest.front();
-        if (is_digit(c) || c == '+' || c == '-' || prefix_in(rest, kBlanks) > 0) return false;
+        if (is_digit(c) || c == '+' || prefix_in(rest, kMinusSigns) > 0 ||
+            prefix_in(rest, kBlanks) > 0) {
+            return false;
+        }
     }
     return true;
 }
 
+namespace {
+
+// A currency mark at the front, or after a sign there ("-€5", "+€5"); the
+// sign, when it came first, is the number's.
+std::optional<Currency> take_front_mark(std::string_view& number, Sign& sign) {
+    if (auto currency = take_mark(number, false)) return currency;
+    std::string_view after = number;
+    const Sign typed = take_sign(after);
+    if (typed == Sign::none) return std::nullopt;
+    auto currency = take_mark(after, false);
+    if (currency) {
+        sign = typed;
+        number = after;
+    }
+    return currency;
+}
+
+}  // namespace
+
 Parsed parse_number(std::string_view text, const Separators& separators) {
     std::string_view number = trim_blanks(text);
-    auto currency = take_mark(number, false);
+    Sign sign = Sign::none;
+    auto currency = take_front_mark(number, sign);
     if (!currency) currency = take_mark(number, true);
-    Parsed parsed = scan_number(number, separators);
+    Parsed parsed = scan_number(number, separators, sign);
     if (parsed.status == ParseStatus::not_a_number && separators.other_decimal) {
-        if (const auto other = unmistakable_other_decimal(number, separators)) {
-            parsed = scan_number(number, {*other, {}});
+        if (const auto marks = unmistakable_marks(number, separators)) {
+            parsed = scan_number(number, *marks, sign);
         }
     }
     if (parsed.status != ParseStatus::not_a_number) parsed.currency = currency;

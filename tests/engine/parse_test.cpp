@@ -88,7 +88,6 @@ TEST(ParseNumber, Refuses) {
         {"5-", kPoint},
         {"٣", kPoint},
         {"５", kPoint},
-        {"5\n", kPoint},
         {"1,5", kEnglish},
         {"1 000.5 5", kPoint},
         {"5,5", {"", ""}},
@@ -154,6 +153,67 @@ TEST(ParseNumber, CurrencyMarks) {
         EXPECT_EQ(parsed.whole, c.whole) << c.text;
     }
     EXPECT_EQ(parse_number("5", kComma).currency, std::nullopt);
+}
+
+// Texts as other programs hand them over: line ends, minus signs of word
+// processors, both "." and "," of accounting exports, spaces with the other
+// decimal mark. Each with the other decimal mark allowed, as the window has it.
+TEST(ParseNumber, TextsFromOtherPrograms) {
+    constexpr Separators kLithuanian{",", "\u00A0", true};
+    constexpr Separators kEnglishOther{".", ",", true};
+    constexpr Separators kPointOther{".", "", true};
+    constexpr Separators kSwiss{".", "'", true};
+    struct Case {
+        const char* text;
+        Separators separators;
+        ParseStatus status;
+        bool negative = false;
+        std::int32_t whole = 0;
+        int hundredths = 0;
+    };
+    constexpr auto number = ParseStatus::number;
+    constexpr auto refused = ParseStatus::not_a_number;
+    const Case cases[] = {
+        {"5\r", kPointOther, number, false, 5},
+        {"5\r\r\n", kLithuanian, number, false, 5},
+        {"\n5 €\n", kLithuanian, number, false, 5},
+        {"+€5", kLithuanian, number, false, 5},
+        {"-€5", kLithuanian, number, true, 5},
+        {"-€ 5", kLithuanian, number, true, 5},
+        {"\u22125", kPointOther, number, true, 5},
+        {"\u20135", kPointOther, number, true, 5},
+        {"€\u22125", kPointOther, number, true, 5},
+        {"-€0", kPointOther, number, false, 0},
+        {"1.000,50", kLithuanian, number, false, 1000, 50},
+        {"1.000,50", kEnglishOther, number, false, 1000, 50},
+        {"1,000.50", kLithuanian, number, false, 1000, 50},
+        {"1.000,5", kSwiss, number, false, 1000, 50},
+        {"1.000.000,05 €", kPointOther, number, false, 1000000, 5},
+        {"1 234.50", kLithuanian, number, false, 1234, 50},
+        {"1\u00A0234.5", kLithuanian, number, false, 1234, 50},
+        {"1 234,50", kPointOther, number, false, 1234, 50},
+        {"1 234,50", kSwiss, number, false, 1234, 50},
+        {"1.00,50", kLithuanian, refused},
+        {"1.000.000,5,0", kLithuanian, refused},
+        {"1.000,505", kLithuanian, refused},
+        {"1,000.50.5", kLithuanian, refused},
+        {"01.000,50", kLithuanian, refused},
+        {"1.000", kLithuanian, refused},
+        {"1 234,50", kEnglishOther, refused},
+        {"1 234.500", kLithuanian, refused},
+        {"12 34.50", kLithuanian, refused},
+        {"-€-5", kLithuanian, refused},
+        {"- €5", kLithuanian, refused},
+        {"5\r5", kPointOther, refused},
+        {"1.000,50", {",", "\u00A0"}, refused},  // the mark named is the only one
+    };
+    for (const auto& c : cases) {
+        const auto parsed = parse_number(c.text, c.separators);
+        ASSERT_EQ(parsed.status, c.status) << c.text;
+        EXPECT_EQ(parsed.negative, c.negative) << c.text;
+        EXPECT_EQ(parsed.whole, c.whole) << c.text;
+        EXPECT_EQ(parsed.hundredths, c.hundredths) << c.text;
+    }
 }
 
 TEST(ParseNumber, TooLargeIsFlaggedWithItsSign) {

@@ -87,25 +87,26 @@ TEST(Request, RefusedTextsGiveTheirMessage) {
 }
 
 // Where the locale's marks refuse a text, the other of "." and "," is its
-// decimal mark if nothing else could be meant.
+// decimal mark if nothing else could be meant; with both, the last of them.
 TEST(Request, TheOtherDecimalMarkWhereItCannotBeMisread) {
     constexpr std::array<const char*, 7> kTexts{"12.50",    "12.5",    "12,50", "1.500",
                                                 "1.234,56", "12.50 €", "12.505"};
     const char* const refused = nullptr;
     const char* const twelve = "Dvylika Lt 50 ct";
     const char* const euros = "Dvylika Eur 50 ct";
+    // Both marks: the last is the decimal one, whatever the locale.
+    const char* const both = "Vienas tūkstantis du šimtai trisdešimt keturi Lt 56 ct";
     struct Locale {
         Separators separators;
         std::array<const char*, kTexts.size()> results;
     };
     const Locale locales[] = {
-        {{",", "\u00A0", true}, {twelve, twelve, twelve, refused, refused, euros, refused}},
+        {{",", "\u00A0", true}, {twelve, twelve, twelve, refused, both, euros, refused}},
         {{",", ".", true},
-         {refused, refused, twelve, "Vienas tūkstantis penki šimtai Lt",
-          "Vienas tūkstantis du šimtai trisdešimt keturi Lt 56 ct", refused,
+         {refused, refused, twelve, "Vienas tūkstantis penki šimtai Lt", both, refused,
           "Dvylika tūkstančių penki šimtai penki Lt"}},
-        {{".", ",", true}, {twelve, twelve, refused, "Vienas Lt 50 ct", refused, euros, twelve}},
-        {{".", "'", true}, {twelve, twelve, twelve, "Vienas Lt 50 ct", refused, euros, twelve}},
+        {{".", ",", true}, {twelve, twelve, refused, "Vienas Lt 50 ct", both, euros, twelve}},
+        {{".", "'", true}, {twelve, twelve, twelve, "Vienas Lt 50 ct", both, euros, twelve}},
     };
     for (const auto& [separators, results] : locales) {
         for (std::size_t i = 0; i < kTexts.size(); ++i) {

@@ -1,6 +1,7 @@
 // libFuzzer target over the request: the typed text, the separators and the
 // style come from the fuzzer's bytes, and every outcome is checked against
 // what a user may rely on, not only for crashes.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -82,12 +83,17 @@ struct Exact {
         const std::string_view decimal = separators.decimal.empty() ? "." : separators.decimal;
         auto point = typed.find(decimal);
         // The other of "." and "," stands for the locale's mark only in a
-        // text that the locale's marks alone refuse.
+        // text that the locale's marks alone refuse; with both in it, the
+        // last of them.
         Separators locale_only = separators;
         locale_only.other_decimal = false;
         if (separators.other_decimal &&
             parse_number(typed, locale_only).status == ParseStatus::not_a_number) {
-            point = typed.find(decimal == "." ? "," : ".");
+            const auto last_point = typed.rfind('.');
+            const auto last_comma = typed.rfind(',');
+            point = last_point != std::string_view::npos && last_comma != std::string_view::npos
+                        ? std::max(last_point, last_comma)
+                        : typed.find(decimal == "." ? "," : ".");
         }
         std::string digits;
         std::size_t fraction = 0;
@@ -96,8 +102,10 @@ struct Exact {
             digits += typed[i];
             if (point != std::string_view::npos && i > point) ++fraction;
         }
-        negative = typed.find('-') != std::string_view::npos &&
-                   digits.find_first_not_of('0') != std::string::npos;
+        const bool minus = typed.find('-') != std::string_view::npos ||
+                           typed.find("\u2212") != std::string_view::npos ||
+                           typed.find("\u2013") != std::string_view::npos;
+        negative = minus && digits.find_first_not_of('0') != std::string::npos;
         for (; fraction < 3; ++fraction) digits += '0';
         const std::size_t past = digits.size() - (fraction - 2);  // where hundredths end
         const std::string_view head = std::string_view(digits).substr(0, past);
