@@ -7,6 +7,9 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
+
+#include "console.hpp"
 #else
 #include <unistd.h>
 #endif
@@ -15,6 +18,8 @@ namespace numora::cli {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16Little = "\xFF\xFE";
+constexpr std::string_view kUtf16Big = "\xFE\xFF";
 
 // One read or write; negative on an error. Interrupted calls are retried.
 template <typename Transfer>
@@ -29,7 +34,10 @@ long retried(Transfer transfer) {
 unsigned chunk(std::size_t size) {
     return static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX));
 }
+// What is typed at a console comes as UTF-16, whatever its code page.
 long read_some(int fd, char* data, std::size_t size) {
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    if (win::is_console(handle)) return win::read_console_utf8(handle, data, size);
     return retried([&] { return long{_read(fd, data, chunk(size))}; });
 }
 long write_some(int fd, const char* data, std::size_t size) {
@@ -128,14 +136,28 @@ bool Input::next(Line& line, Output& pending) {
     }
 }
 
-// Files saved by Windows programs often start with one.
+// Files saved by Windows programs often start with one: UTF-8's, or
+// UTF-16's from Notepad's "Unicode", Excel's "Unicode text" or PowerShell.
 void Input::skip_byte_order_mark(Output& pending) {
-    while (!eof_ && end_ - begin_ < kByteOrderMark.size() &&
-           kByteOrderMark.starts_with(view(begin_, end_))) {
+    const auto may_be_mark = [this] {
+        const std::string_view start = view(begin_, end_);
+        return kByteOrderMark.starts_with(start) || kUtf16Little.starts_with(start) ||
+               kUtf16Big.starts_with(start);
+    };
+    while (!eof_ && end_ - begin_ < kByteOrderMark.size() && may_be_mark()) {
         (void)read_more(pending);
     }
     bom_checked_ = true;
-    if (view(begin_, end_).starts_with(kByteOrderMark)) begin_ += kByteOrderMark.size();
+    const std::string_view start = view(begin_, end_);
+    if (start.starts_with(kByteOrderMark)) begin_ += kByteOrderMark.size();
+    const bool big = start.starts_with(kUtf16Big);
+    if (!big && !start.starts_with(kUtf16Little)) return;
+    // What came with the mark is UTF-16 already: decoded in place of it.
+    utf16_.emplace(big);
+    raw_.resize(kBlock);
+    const std::string read(start.substr(kUtf16Little.size()));
+    end_ = begin_ + utf16_->decode(read, buffer_.data() + begin_);
+    if (eof_) end_ += utf16_->finish(buffer_.data() + end_);
 }
 
 // Keeps the line's first kKeep bytes and reads past the rest, noting only
@@ -158,6 +180,16 @@ bool Input::skip_overlong(Line& line, Output& pending) {
     }
 }
 
+// Reads as much UTF-16 as fits `room` once decoded; decoded at the end too.
+long Input::read_utf16(std::size_t room) {
+    const std::size_t want = std::min(raw_.size(), (room - 8) / 3 * 2);
+    const long got = read_some(fd_, raw_.data(), want);
+    char* const out = buffer_.data() + end_;
+    end_ += got > 0 ? utf16_->decode({raw_.data(), static_cast<std::size_t>(got)}, out)
+                    : utf16_->finish(out);
+    return got;
+}
+
 void Input::compact() {
     if (begin_ == 0) return;
     std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
@@ -168,7 +200,8 @@ void Input::compact() {
 // The read may wait for more input: the answers so far must not wait with it.
 bool Input::read_more(Output& pending) {
     (void)pending.flush();  // failed() tells the caller
-    const long got = read_some(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    const std::size_t room = buffer_.size() - end_;
+    const long got = utf16_ ? read_utf16(room) : read_some(fd_, buffer_.data() + end_, room);
     if (got > 0) {
         end_ += static_cast<std::size_t>(got);
         return true;

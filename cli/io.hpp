@@ -3,9 +3,12 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "utf16.hpp"
 
 namespace numora::cli {
 
@@ -38,9 +41,10 @@ struct Line {
     bool rest_is_digits = true;  // what was not kept held ASCII digits only
 };
 
-// Lines of input, read in large blocks. A UTF-8 byte-order mark at the very
-// start is skipped. Memory stays bounded: of a line longer than kKeep bytes
-// only the first kKeep are kept.
+// Lines of input, read in large blocks, as UTF-8. A byte-order mark at the
+// very start is skipped: UTF-8's, or UTF-16's (little or big endian), which
+// has the rest read as UTF-16. Memory stays bounded: of a line longer than
+// kKeep bytes only the first kKeep are kept.
 class Input {
 public:
     static constexpr std::size_t kKeep = std::size_t{1} << 20;
@@ -62,6 +66,7 @@ private:
     bool skip_overlong(Line& line, Output& pending);
     void compact();
     bool read_more(Output& pending);
+    long read_utf16(std::size_t room);
 
     int fd_;
     std::vector<char> buffer_;
@@ -70,7 +75,9 @@ private:
     bool eof_ = false;
     bool failed_ = false;
     bool bom_checked_ = false;
-    bool after_cr_ = false;  // a LF next ends no line: it completes a CR LF
+    bool after_cr_ = false;              // a LF next ends no line: it completes a CR LF
+    std::optional<Utf16Decoder> utf16_;  // set by a UTF-16 byte-order mark
+    std::vector<char> raw_;              // UTF-16 bytes as read, before decoding
 };
 
 }  // namespace numora::cli

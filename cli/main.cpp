@@ -14,6 +14,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include "console.hpp"
 #include "win_text.hpp"
 #endif
 
@@ -51,7 +52,17 @@ public:
     // Writes one result line, or for a refusal an empty line and a report on
     // standard error. False for a refusal.
     bool convert(std::string_view text, std::size_t number) {
-        return finish(numora::append_request(out_.pending(), text, separators_, style_), number);
+        std::string_view refusal =
+            numora::append_request(out_.pending(), text, separators_, style_);
+#ifdef _WIN32
+        // A file from a Windows tool may be in the ANSI code page ("12,50 €"
+        // from cp1257): a line that is no UTF-8 is read in it.
+        if (refusal == numora::kNotANumber && !numora::win::is_utf8(text)) {
+            refusal = numora::append_request(out_.pending(), numora::win::ansi_to_utf8(text),
+                                             separators_, style_);
+        }
+#endif
+        return finish(refusal, number);
     }
 
     // A line too long to keep is refused whatever it holds: as too large (or
@@ -138,26 +149,12 @@ int run(const std::vector<std::string>& args) {
 
 #ifdef _WIN32
 
-// UTF-8 on the console while the program runs; the user's code page after.
-class ConsoleOutputUtf8 {
-public:
-    ConsoleOutputUtf8() : previous_(GetConsoleOutputCP()) {
-        if (previous_ != 0) SetConsoleOutputCP(CP_UTF8);
-    }
-    ConsoleOutputUtf8(const ConsoleOutputUtf8&) = delete;
-    ConsoleOutputUtf8& operator=(const ConsoleOutputUtf8&) = delete;
-    ~ConsoleOutputUtf8() {
-        if (previous_ != 0) SetConsoleOutputCP(previous_);
-    }
-
-private:
-    UINT previous_;
-};
-
 // Arguments arrive as UTF-16 so that Lithuanian text survives any code page.
 int wmain(int argc, wchar_t** argv) {
-    const ConsoleOutputUtf8 console;
+    const numora::win::ConsoleUtf8 console;
+    // Bytes as they are: UTF-8, and LF at the end of every line on both outputs.
     _setmode(kStdout, _O_BINARY);
+    _setmode(kStderr, _O_BINARY);
     _setmode(kStdin, _O_BINARY);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.push_back(numora::win::to_utf8(argv[i]));

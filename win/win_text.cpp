@@ -22,6 +22,20 @@ std::wstring to_wide(std::string_view text) {
     return wide;
 }
 
+bool is_utf8(std::string_view text) {
+    return text.empty() || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
+                                               static_cast<int>(text.size()), nullptr, 0) > 0;
+}
+
+std::string ansi_to_utf8(std::string_view text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), n);
+    return to_utf8(wide);
+}
+
 std::wstring window_text(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)), L'\0');
     // The length may be an overestimate; the copy tells the real one.

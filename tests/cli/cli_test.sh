@@ -14,11 +14,16 @@ failures=0 passed=0
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
-# check NAME STATUS STDOUT STDERR-PATTERN -- ARGS...   (standard input: $input)
+# check NAME STATUS STDOUT STDERR-PATTERN -- ARGS...
+# (standard input: the file $input_file if set, else the text $input)
 check() {
     local name=$1 status=$2 out=$3 err=$4
     shift 5
-    printf '%s' "${input:-}" | "${cli[@]}" "$@" >"$dir/out" 2>"$dir/err"
+    if [[ -n ${input_file:-} ]]; then
+        "${cli[@]}" "$@" <"$input_file" >"$dir/out" 2>"$dir/err"
+    else
+        printf '%s' "${input:-}" | "${cli[@]}" "$@" >"$dir/out" 2>"$dir/err"
+    fi
     local got=$?
     local got_out got_err
     got_out=$(tr -d '\r' <"$dir/out")
@@ -79,6 +84,12 @@ for separator in " " 5 - + $'\t' $'\u00A0' "" ; do
     usage_error "decimal separator '$separator'" \
         "invalid value '$separator' for --decimal (not a digit, sign or blank)" -- --decimal "$separator" 5
 done
+check "line ends at either end of an argument" 0 "Penki Lt${nl}Penki Lt" "" -- $'5\r' $'\n5\n'
+check "minus signs of word processors" 1 "${nl}${nl}${nl}Penki Eur" \
+    "numora-cli: 1: Skaičius negali būti neigiamas${nl}numora-cli: 2: Skaičius negali būti neigiamas${nl}numora-cli: 3: Skaičius negali būti neigiamas" \
+    -- -€5 −5 –5 +€5
+check "both marks, the last decimal" 0 "Vienas tūkstantis Lt 50 ct${nl}Vienas tūkstantis Lt 50 ct" "" \
+    -- 1.000,50 1,000.5
 check "a minus before the decimal in use" 1 "" "numora-cli: 1: Skaičius negali būti neigiamas" \
     -- --decimal ą -ą5
 
@@ -93,6 +104,27 @@ input=$'\xef\xbb\xbf5\n'
 check "byte-order mark" 0 "Penki Lt" "" --
 input=$'1\r2\r\n3'
 check "lone CR" 0 "Vienas Lt${nl}Du Lt${nl}Trys Lt" "" --
+input=""
+# UTF-16 with its byte-order mark, as Windows tools save text, either byte
+# order; and past one block, where a unit may be split between reads.
+utf16() { printf '%s' "$1" | iconv -f UTF-8 -t "$2"; }
+for order in UTF-16LE UTF-16BE; do
+    printf '%s' $'\ufeff5\r\n12.50 \u20ac\r\nabc\r\n' | iconv -f UTF-8 -t $order >"$dir/$order"
+    input_file=$dir/$order check "$order file" 1 "Penki Lt${nl}Dvylika Eur 50 ct" \
+        "numora-cli: 3: Turi būti skaičius" -- --decimal .
+done
+{ printf '\xff\xfe'; yes '€1' | head -50000 | iconv -f UTF-8 -t UTF-16LE; } >"$dir/many"
+count=$("${cli[@]}" <"$dir/many" | grep -c '^Vienas Eur$')
+[[ $count == 50000 ]] && passed=$((passed + 1)) ||
+    { echo "FAIL a long UTF-16 file: $count lines"; failures=$((failures + 1)); }
+# A line in the ANSI code page (here "€" is 0x80 in both cp1252 and cp1257).
+printf '12.50 \x80\n' >"$dir/ansi"
+if [[ -n ${NUMORA_EMULATOR:-} ]]; then
+    input_file=$dir/ansi check "an ANSI file on Windows" 0 "Dvylika Eur 50 ct" "" -- --decimal .
+else
+    input_file=$dir/ansi check "an ANSI file elsewhere" 1 "" "numora-cli: 1: Turi būti skaičius" \
+        -- --decimal .
+fi
 # A line too long to keep is read past, not kept, and refused as what it is.
 input="$(head -c 3000000 /dev/zero | tr '\0' 7)${nl}-$(head -c 3000000 /dev/zero | tr '\0' 7)${nl}5${nl}"
 check "overlong lines" 1 "${nl}${nl}Penki Lt" \
