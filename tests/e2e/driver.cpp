@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "clipboard.hpp"
@@ -82,7 +85,6 @@ INPUT key_input(WORD key, DWORD flags) {
 
 void send(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    Sleep(60);  // the target's queue takes the keys a moment later
 }
 
 POINT centre_of(HWND window) {
@@ -91,11 +93,20 @@ POINT centre_of(HWND window) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-void mouse(DWORD flags) {
+// Where the pointer is comes with each button event: a move made apart, by
+// SetCursorPos, may be overtaken by an older motion from the display under
+// load, and the click then lands elsewhere.
+INPUT mouse_at(POINT screen, DWORD flags) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    send({input});
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+std::string narrow(std::wstring_view text) {
+    return win::to_utf8(text);
 }
 
 }  // namespace
@@ -143,9 +154,42 @@ RECT App::client_rect_of(int id) const {
     return rect;
 }
 
+void App::settle() const {
+    // Twice: the first may come before input queued behind it is read.
+    for (int i = 0; i < 2; ++i) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(form_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+        Sleep(10);
+    }
+}
+
+// Said, so that a stress run shows how often a step needs its second try.
+void App::note_retry(std::string_view name, const std::string& found) {
+    std::printf("RETRY step '%.*s': %s\n", static_cast<int>(name.size()), name.data(),
+                found.c_str());
+    std::fflush(stdout);
+}
+
+void App::fail_step(std::string_view name, const std::string& found) {
+    throw StepFailed("step '" + std::string(name) + "' took no effect, tried twice; " + found);
+}
+
+// Keys go to the window in front: another may have taken the focus, a
+// message box just closed or a window of the display's.
 void App::activate() const {
-    SetForegroundWindow(form_);
-    wait_until([&] { return GetForegroundWindow() == form_; }, 2000ms);
+    const auto in_front = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetForegroundWindow() == form_ && GetGUIThreadInfo(thread_, &info) &&
+               info.hwndActive == form_;
+    };
+    if (in_front()) return;
+    step(
+        "bring the window to the front", [&] { SetForegroundWindow(form_); }, in_front,
+        [&] {
+            return "wanted Form1 in front, found window " +
+                   std::to_string(reinterpret_cast<std::uintptr_t>(GetForegroundWindow()));
+        });
 }
 
 void App::click(int id) const {
@@ -154,24 +198,49 @@ void App::click(int id) const {
 
 void App::click_at(POINT screen) const {
     activate();
-    SetCursorPos(screen.x, screen.y);
-    mouse(MOUSEEVENTF_MOVE);
-    mouse(MOUSEEVENTF_LEFTDOWN);
-    mouse(MOUSEEVENTF_LEFTUP);
+    send({mouse_at(screen, 0), mouse_at(screen, MOUSEEVENTF_LEFTDOWN),
+          mouse_at(screen, MOUSEEVENTF_LEFTUP)});
+    settle();
+}
+
+void App::set_checked(int id, bool wanted) const {
+    if (checked(id) == wanted) return;
+    step(
+        "click control " + std::to_string(id), [&] { click(id); },
+        [&] { return checked(id) == wanted; },
+        [&] { return std::string("wanted it ") + (wanted ? "checked" : "clear") + ", found not"; });
 }
 
 void App::fill(std::wstring_view typed) const {
-    click(numora::ui::kText1);
-    press({VK_END});
-    press({VK_SHIFT, VK_HOME});
-    press({VK_DELETE});
-    type(typed);
-    wait_until([&] { return text(numora::ui::kText1) == typed; });
+    using numora::ui::kText1;
+    step(
+        "click into the number box", [&] { click(kText1); }, [&] { return focused_id() == kText1; },
+        [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            GetGUIThreadInfo(thread_, &info);
+            return "wanted the focus there, found it on " + std::to_string(focused_id()) +
+                   ((info.flags & GUI_INMENUMODE) != 0 ? ", in menu mode" : "") +
+                   ((info.flags & GUI_SYSTEMMENUMODE) != 0 ? ", in the system menu" : "");
+        });
+    step(
+        "type " + narrow(typed),
+        [&] {
+            activate();
+            press({VK_END});
+            press({VK_SHIFT, VK_HOME});
+            press({VK_DELETE});
+            type(typed);
+        },
+        [&] { return text(kText1) == typed; },
+        [&] { return "the number box holds \"" + narrow(text(kText1)) + "\""; });
 }
 
 void App::request(std::wstring_view typed) const {
     fill(typed);
+    activate();
     press({VK_RETURN});
+    settle();
 }
 
 bool App::running() const {

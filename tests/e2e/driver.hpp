@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,7 @@ using Duration = std::chrono::milliseconds;
 
 // Polls `done` until it holds or `limit` passes; true when it held.
 template <typename Condition>
-bool wait_until(Condition done, Duration limit = 3000ms) {
+bool wait_until(Condition done, Duration limit = 5000ms) {
     const auto end = std::chrono::steady_clock::now() + limit;
     while (!done()) {
         if (std::chrono::steady_clock::now() > end) return false;
@@ -26,7 +27,17 @@ bool wait_until(Condition done, Duration limit = 3000ms) {
     return true;
 }
 
+// An input step that did not take effect, even when tried again: it ends
+// the test at once, naming the step, what was wanted and what was found.
+class StepFailed : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // One numora.exe, started in the constructor, killed in the destructor if still running.
+// Each input step is confirmed before the next: the program has taken the
+// input (a message round trip) and its effect is seen; a step without its
+// effect is tried once more, then throws StepFailed.
 class App {
 public:
     App();
@@ -42,17 +53,37 @@ public:
     int focused_id() const;             // the control with the keyboard focus, 0 if none
     RECT client_rect_of(int id) const;  // in Form1's client pixels
 
-    void activate() const;
+    void activate() const;                        // the window in front, with the focus
     void fill(std::wstring_view typed) const;     // replaces Text1's text by typing
     void request(std::wstring_view typed) const;  // fills Text1 and presses Enter
     void click(int id) const;                     // a real mouse click in the middle of the control
     void click_at(POINT screen) const;
+    // Clicks a check box or option button until it is in the state wanted.
+    void set_checked(int id, bool wanted) const;
+
+    // Waits until the program has handled what it was sent.
+    void settle() const;
+    // Does `act` until `done` holds, twice at most; else throws, naming the
+    // step and what `found` tells of what was there instead.
+    template <typename Act, typename Done, typename Found>
+    void step(std::string_view name, Act act, Done done, Found found) const {
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            act();
+            settle();
+            if (wait_until(done)) return;
+            if (attempt == 0) note_retry(name, found());
+        }
+        fail_step(name, found());
+    }
 
     bool running() const;
     std::optional<DWORD> wait_exit(Duration limit = 5000ms) const;  // the exit code
     DWORD thread() const { return thread_; }
 
 private:
+    static void note_retry(std::string_view name, const std::string& found);
+    [[noreturn]] static void fail_step(std::string_view name, const std::string& found);
+
     PROCESS_INFORMATION process_{};
     HWND form_ = nullptr;
     DWORD thread_ = 0;

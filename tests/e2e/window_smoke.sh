@@ -22,53 +22,57 @@ done
 sleep 0.5
 
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-clipboard_is() {  # Wine hands the clipboard to X a moment after the program sets it
-    for _ in $(seq 30); do [[ $(clipboard) == "$1" ]] && return 0; sleep 0.1; done
+# Each step waits for its effect, up to 10 s, rather than for a fixed time.
+wait_for() {
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
     return 1
 }
+clipboard_is() { [[ $(clipboard) == "$1" ]]; }  # Wine hands it to X a moment later
 request() {  # types TEXT into the number box and presses Enter
     xdotool windowactivate --sync "$window" >/dev/null 2>&1
     xdotool mousemove --window "$window" 100 120 click 1  # into the number box
     xdotool key ctrl+a BackSpace
     xdotool type --delay 20 -- "$1"
     xdotool key Return
-    sleep 0.7
 }
-message_box() { xdotool search --name '^Numora$' 2>/dev/null | head -1; }
+message_box() { xdotool search --onlyvisible --name '^Numora$' 2>/dev/null | head -1; }
+box_shown() { [[ -n $(message_box) ]]; }
+box_gone() { [[ -z $(message_box) ]]; }
 
 printf "before" | xclip -selection clipboard
 request "1234.56"
 expected="Vienas tūkstantis du šimtai trisdešimt keturi Lt 56 ct"
-clipboard_is "$expected" && ok || fail "clipboard after 1234.56: $(clipboard)"
+wait_for clipboard_is "$expected" && ok || fail "clipboard after 1234.56: $(clipboard)"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 import -window root -crop "$((WIDTH + 2))x$((HEIGHT + 2))+$((X - 1))+$((Y - 1))" +repage "$shot" 2>/dev/null
 
 for refused in abc 1000000000 -5; do
     printf 'keep me' | xclip -selection clipboard
+    wait_for clipboard_is "keep me" || fail "the clipboard was not set before $refused"
     request "$refused"
-    box=$(message_box)
-    [[ -n $box ]] && ok || fail "no message box for $refused"
+    wait_for box_shown && ok || fail "no message box for $refused"
     xdotool key Return
-    sleep 0.5
-    [[ $(clipboard) == "keep me" ]] && ok || fail "clipboard changed by $refused: $(clipboard)"
+    wait_for box_gone || fail "the message box for $refused did not close"
+    clipboard_is "keep me" && ok || fail "clipboard changed by $refused: $(clipboard)"
 done
 
 # "Apie..." is the system menu's last item: Alt+Space, Up, Return.
 xdotool windowactivate --sync "$window" >/dev/null 2>&1
+visible() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
+shown_before=$(visible)
+menu_shown() { (($(visible) > shown_before)); }  # the menu is a window of its own
 xdotool key alt+space
-sleep 0.5
+wait_for menu_shown || fail "Alt+Space opened no system menu"
 xdotool key Up Return
-sleep 0.7
-[[ -n $(message_box) ]] && ok || fail "no About box"
+wait_for box_shown && ok || fail "no About box"
 xdotool key Return
-sleep 0.5
-[[ -z $(message_box) ]] && ok || fail "the About box did not close"
+wait_for box_gone && ok || fail "the About box did not close"
 
 # The cross picture ends the program with exit code 0.
 geometry=$(xdotool getwindowgeometry --shell "$window")
 eval "$geometry"
 xdotool mousemove $((X + WIDTH - 12)) $((Y + HEIGHT - 12)) click 1
-for _ in $(seq 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 100); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
 if kill -0 $app 2>/dev/null; then
     fail "the cross did not end the program"
     kill $app

@@ -76,11 +76,6 @@ std::wstring with_separators(std::wstring text) {
     return text;
 }
 
-void set_checked(const App& app, int id, bool wanted) {
-    if (app.checked(id) != wanted) app.click(id);
-    ASSERT_TRUE(wait_until([&] { return app.checked(id) == wanted; })) << id;
-}
-
 void expect_result(const App& app, const std::wstring& expected) {
     EXPECT_TRUE(wait_until([&] { return app.text(kLabel1) == expected; }))
         << "label: " << testing::PrintToString(app.text(kLabel1));
@@ -158,22 +153,24 @@ TEST(Window, NoControlOverlapsAnotherOnTheSameParent) {
     }
 }
 
+// A key chord as one step: the focus moves to `id`.
+void press_to_focus(const App& app, std::initializer_list<WORD> chord, int id) {
+    app.step(
+        "keys to control " + std::to_string(id), [&] { press(chord); },
+        [&] { return app.focused_id() == id; },
+        [&] { return "the focus is on " + std::to_string(app.focused_id()); });
+}
+
 TEST(Window, TabVisitsTheControlsInOrder) {
     App app;
     app.activate();
     constexpr std::array<ControlId, 5> kOrder{kCommand1, kOption1, kCheck1, kCheck2, kText1};
-    for (const ControlId id : kOrder) {
-        press({VK_TAB});
-        EXPECT_TRUE(wait_until([&] { return app.focused_id() == id; }))
-            << "expected " << id << ", focus on " << app.focused_id();
-    }
+    for (const ControlId id : kOrder) press_to_focus(app, {VK_TAB}, id);
     // The option group is entered at the selected button, from either side.
-    press({VK_MENU, 'S'});
-    ASSERT_TRUE(wait_until([&] { return app.checked(kOption2); }));
-    press({VK_SHIFT, VK_TAB});
-    EXPECT_TRUE(wait_until([&] { return app.focused_id() == kCommand1; }));
-    press({VK_TAB});
-    EXPECT_TRUE(wait_until([&] { return app.focused_id() == kOption2; }));
+    press_to_focus(app, {VK_MENU, 'S'}, kOption2);
+    ASSERT_TRUE(app.checked(kOption2));
+    press_to_focus(app, {VK_SHIFT, VK_TAB}, kCommand1);
+    press_to_focus(app, {VK_TAB}, kOption2);
 }
 
 TEST(Window, AccessKeysReachTheirControls) {
@@ -192,14 +189,19 @@ TEST(Window, AccessKeysReachTheirControls) {
         {'V', true, false, false, true, false},
     }};
     for (const Step& step : kSteps) {
-        SCOPED_TRACE(static_cast<char>(step.key));
-        press({VK_MENU, step.key});
-        EXPECT_TRUE(wait_until([&] {
-            return app.checked(kOption1) == step.option1 && app.checked(kOption2) == step.option2 &&
-                   app.checked(kCheck1) == step.check1 &&
-                   app.enabled(kCheck1) == step.check1_enabled &&
-                   app.checked(kCheck2) == step.check2;
-        }));
+        app.step(
+            std::string("Alt+") + static_cast<char>(step.key),
+            [&] {
+                press({VK_MENU, step.key});
+            },
+            [&] {
+                return app.checked(kOption1) == step.option1 &&
+                       app.checked(kOption2) == step.option2 &&
+                       app.checked(kCheck1) == step.check1 &&
+                       app.enabled(kCheck1) == step.check1_enabled &&
+                       app.checked(kCheck2) == step.check2;
+            },
+            [&] { return std::string("the options and check boxes as before"); });
         // A new mode or case shows at the next request, not before.
         EXPECT_EQ(app.text(kLabel1), L"Penki Lt");
     }
@@ -241,9 +243,9 @@ TEST(Window, ConversionsReachTheLabelAndTheClipboard) {
     for (const Conversion& c : kConversions) {
         const std::wstring typed = with_separators(c.typed);
         SCOPED_TRACE(testing::PrintToString(typed));
-        set_checked(app, c.money ? kOption1 : kOption2, true);
-        set_checked(app, kCheck2, c.all_capitals);
-        if (!c.all_capitals) set_checked(app, kCheck1, c.first_capital);
+        app.set_checked(c.money ? kOption1 : kOption2, true);
+        app.set_checked(kCheck2, c.all_capitals);
+        if (!c.all_capitals) app.set_checked(kCheck1, c.first_capital);
         set_clipboard_text(L"before");
         app.fill(typed);
         if (c.trigger == Trigger::enter) press({VK_RETURN});
@@ -389,13 +391,35 @@ protected:
         return (GetWindowLongPtrW(app.form(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     }
     // Alt+Space opens the system menu; the items' access keys choose, through
-    // a submenu if need be.
+    // a submenu if need be: each key opens one menu more, the last closes them.
     static void choose(const App& app, std::initializer_list<WORD> keys) {
         app.activate();
-        press({VK_MENU, VK_SPACE});
-        ASSERT_TRUE(wait_until([] { return FindWindowW(L"#32768", nullptr) != nullptr; }));
-        for (const WORD key : keys) press({key});
-        ASSERT_TRUE(wait_until([] { return FindWindowW(L"#32768", nullptr) == nullptr; }));
+        int wanted = 1;
+        const auto menus_open = [&] { return open_menus() == wanted; };
+        const auto found = [&] {
+            return "wanted " + std::to_string(wanted) + " menus open, found " +
+                   std::to_string(open_menus());
+        };
+        app.step(
+            "Alt+Space",
+            [] {
+                press({VK_MENU, VK_SPACE});
+            },
+            menus_open, found);
+        for (const WORD key : keys) {
+            wanted = key == *(keys.end() - 1) ? 0 : wanted + 1;
+            app.step(
+                std::string("the menu key ") + static_cast<char>(key), [&] { press({key}); },
+                menus_open, found);
+        }
+    }
+    static int open_menus() {
+        int count = 0;
+        for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu != nullptr;
+             menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) {
+            count += IsWindowVisible(menu) ? 1 : 0;
+        }
+        return count;
     }
     static std::wstring stored_form() {
         wchar_t value[16] = L"";
