@@ -44,7 +44,8 @@ std::size_t Utf16Decoder::put_unit(char16_t unit, char* out) {
         const char16_t high = high_;
         high_ = 0;
         if (is_low(unit)) {
-            const char32_t c = 0x10000 + ((char32_t{high} - 0xD800) << 10) + (unit - 0xDC00);
+            const char32_t bits = (char32_t{high} - 0xD800u) << 10u | (char32_t{unit} - 0xDC00u);
+            const char32_t c = 0x10000u + bits;
             return put_utf8(c, out);
         }
         n = put_utf8(kReplacement, out);
