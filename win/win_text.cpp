@@ -13,13 +13,21 @@ std::string to_utf8(std::wstring_view text) {
     return utf8;
 }
 
-std::wstring to_wide(std::string_view text) {
+namespace {
+
+std::wstring widened(std::string_view text, UINT code_page) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
-    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    const int n = MultiByteToWideChar(code_page, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), n);
+    MultiByteToWideChar(code_page, 0, text.data(), size, wide.data(), n);
     return wide;
+}
+
+}  // namespace
+
+std::wstring to_wide(std::string_view text) {
+    return widened(text, CP_UTF8);
 }
 
 bool is_utf8(std::string_view text) {
@@ -28,12 +36,7 @@ bool is_utf8(std::string_view text) {
 }
 
 std::string ansi_to_utf8(std::string_view text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), n);
-    return to_utf8(wide);
+    return to_utf8(widened(text, CP_ACP));
 }
 
 std::wstring window_text(HWND window) {
