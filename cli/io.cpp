@@ -7,19 +7,12 @@
 
 #ifdef _WIN32
 #include <io.h>
-#include <windows.h>
-
-#include "console.hpp"
 #else
 #include <unistd.h>
 #endif
 
 namespace numora::cli {
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kUtf16Little = "\xFF\xFE";
-constexpr std::string_view kUtf16Big = "\xFE\xFF";
 
 // One read or write; negative on an error. Interrupted calls are retried.
 template <typename Transfer>
@@ -31,22 +24,11 @@ long retried(Transfer transfer) {
 }
 
 #ifdef _WIN32
-unsigned chunk(std::size_t size) {
-    return static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX));
-}
-// What is typed at a console comes as UTF-16, whatever its code page.
-long read_some(int fd, char* data, std::size_t size) {
-    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
-    if (win::is_console(handle)) return win::read_console_utf8(handle, data, size);
-    return retried([&] { return long{_read(fd, data, chunk(size))}; });
-}
 long write_some(int fd, const char* data, std::size_t size) {
-    return retried([&] { return long{_write(fd, data, chunk(size))}; });
+    const auto chunk = static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX));
+    return retried([&] { return long{_write(fd, data, chunk)}; });
 }
 #else
-long read_some(int fd, char* data, std::size_t size) {
-    return retried([&] { return static_cast<long>(::read(fd, data, size)); });
-}
 long write_some(int fd, const char* data, std::size_t size) {
     return retried([&] { return static_cast<long>(::write(fd, data, size)); });
 }
@@ -82,7 +64,7 @@ bool Output::flush() {
     return !failed_;
 }
 
-Input::Input(int fd) : fd_(fd), buffer_(kKeep + kBlock) {}
+Input::Input(int fd) : source_(fd), buffer_(kKeep + kBlock) {}
 
 std::string_view Input::view(std::size_t from, std::size_t to) const {
     return {buffer_.data() + from, to - from};
@@ -106,7 +88,6 @@ void Input::take(Line& line, std::size_t from, std::size_t end) {
 
 bool Input::next(Line& line, Output& pending) {
     line = {};
-    if (!bom_checked_) skip_byte_order_mark(pending);
     std::size_t scan = begin_;
     for (;;) {
         if (after_cr_ && begin_ < end_) {
@@ -136,30 +117,6 @@ bool Input::next(Line& line, Output& pending) {
     }
 }
 
-// Files saved by Windows programs often start with one: UTF-8's, or
-// UTF-16's from Notepad's "Unicode", Excel's "Unicode text" or PowerShell.
-void Input::skip_byte_order_mark(Output& pending) {
-    const auto may_be_mark = [this] {
-        const std::string_view start = view(begin_, end_);
-        return kByteOrderMark.starts_with(start) || kUtf16Little.starts_with(start) ||
-               kUtf16Big.starts_with(start);
-    };
-    while (!eof_ && end_ - begin_ < kByteOrderMark.size() && may_be_mark()) {
-        (void)read_more(pending);
-    }
-    bom_checked_ = true;
-    const std::string_view start = view(begin_, end_);
-    if (start.starts_with(kByteOrderMark)) begin_ += kByteOrderMark.size();
-    const bool big = start.starts_with(kUtf16Big);
-    if (!big && !start.starts_with(kUtf16Little)) return;
-    // What came with the mark is UTF-16 already: decoded in place of it.
-    utf16_.emplace(big);
-    raw_.resize(kBlock);
-    const std::string read(start.substr(kUtf16Little.size()));
-    end_ = begin_ + utf16_->decode(read, buffer_.data() + begin_);
-    if (eof_) end_ += utf16_->finish(buffer_.data() + end_);
-}
-
 // Keeps the line's first kKeep bytes and reads past the rest, noting only
 // whether it was all digits.
 bool Input::skip_overlong(Line& line, Output& pending) {
@@ -180,16 +137,6 @@ bool Input::skip_overlong(Line& line, Output& pending) {
     }
 }
 
-// Reads as much UTF-16 as fits `room` once decoded; decoded at the end too.
-long Input::read_utf16(std::size_t room) {
-    const std::size_t want = std::min(raw_.size(), (room - 8) / 3 * 2);
-    const long got = read_some(fd_, raw_.data(), want);
-    char* const out = buffer_.data() + end_;
-    end_ += got > 0 ? utf16_->decode({raw_.data(), static_cast<std::size_t>(got)}, out)
-                    : utf16_->finish(out);
-    return got;
-}
-
 void Input::compact() {
     if (begin_ == 0) return;
     std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
@@ -200,8 +147,7 @@ void Input::compact() {
 // The read may wait for more input: the answers so far must not wait with it.
 bool Input::read_more(Output& pending) {
     (void)pending.flush();  // failed() tells the caller
-    const std::size_t room = buffer_.size() - end_;
-    const long got = utf16_ ? read_utf16(room) : read_some(fd_, buffer_.data() + end_, room);
+    const long got = source_.read(buffer_.data() + end_, buffer_.size() - end_);
     if (got > 0) {
         end_ += static_cast<std::size_t>(got);
         return true;

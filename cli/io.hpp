@@ -3,12 +3,11 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "utf16.hpp"
+#include "source.hpp"
 
 namespace numora::cli {
 
@@ -41,10 +40,8 @@ struct Line {
     bool rest_is_digits = true;  // what was not kept held ASCII digits only
 };
 
-// Lines of input, read in large blocks, as UTF-8. A byte-order mark at the
-// very start is skipped: UTF-8's, or UTF-16's (little or big endian), which
-// has the rest read as UTF-16. Memory stays bounded: of a line longer than
-// kKeep bytes only the first kKeep are kept.
+// Lines of input, read in large blocks from a Source, as UTF-8. Memory stays
+// bounded: of a line longer than kKeep bytes only the first kKeep are kept.
 class Input {
 public:
     static constexpr std::size_t kKeep = std::size_t{1} << 20;
@@ -62,22 +59,17 @@ private:
     std::string_view view(std::size_t from, std::size_t to) const;
     std::size_t line_end(std::size_t from) const;
     void take(Line& line, std::size_t from, std::size_t end);
-    void skip_byte_order_mark(Output& pending);
     bool skip_overlong(Line& line, Output& pending);
     void compact();
     bool read_more(Output& pending);
-    long read_utf16(std::size_t room);
 
-    int fd_;
+    Source source_;
     std::vector<char> buffer_;
     std::size_t begin_ = 0;  // unread lines are buffer_[begin_, end_)
     std::size_t end_ = 0;
     bool eof_ = false;
     bool failed_ = false;
-    bool bom_checked_ = false;
-    bool after_cr_ = false;              // a LF next ends no line: it completes a CR LF
-    std::optional<Utf16Decoder> utf16_;  // set by a UTF-16 byte-order mark
-    std::vector<char> raw_;              // UTF-16 bytes as read, before decoding
+    bool after_cr_ = false;  // a LF next ends no line: it completes a CR LF
 };
 
 }  // namespace numora::cli

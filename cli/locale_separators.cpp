@@ -12,8 +12,7 @@ namespace numora::cli {
 
 // Windows keeps the user's separators in the user locale, as the window reads them.
 LocaleSeparators locale_separators() {
-    auto user = win::user_separators();
-    return {std::move(user.decimal), std::move(user.grouping)};
+    return win::user_separators();
 }
 
 #else

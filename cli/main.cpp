@@ -20,6 +20,7 @@
 
 namespace {
 
+using numora::Refusal;
 using numora::cli::Input;
 using numora::cli::Line;
 using numora::cli::Options;
@@ -46,18 +47,17 @@ public:
         if (options.decimal) locale_.decimal = *options.decimal;
         // A separator the caller names is the only one; the locale's also
         // lets the other of "." and "," through where it cannot be misread.
-        separators_ = {locale_.decimal, locale_.grouping, !options.decimal.has_value()};
+        separators_ = locale_.view(!options.decimal.has_value());
     }
 
     // Writes one result line, or for a refusal an empty line and a report on
     // standard error. False for a refusal.
     bool convert(std::string_view text, std::size_t number) {
-        std::string_view refusal =
-            numora::append_request(out_.pending(), text, separators_, style_);
+        Refusal refusal = numora::append_request(out_.pending(), text, separators_, style_);
 #ifdef _WIN32
         // A file from a Windows tool may be in the ANSI code page ("12,50 €"
         // from cp1257): a line that is no UTF-8 is read in it.
-        if (refusal == numora::kNotANumber && !numora::win::is_utf8(text)) {
+        if (refusal == Refusal::not_a_number && !numora::win::is_utf8(text)) {
             refusal = numora::append_request(out_.pending(), numora::win::ansi_to_utf8(text),
                                              separators_, style_);
         }
@@ -70,25 +70,24 @@ public:
     bool convert(const Line& line, std::size_t number) {
         if (!line.overlong) return convert(line.text, number);
         std::string words;
-        std::string_view refusal = numora::append_request(words, line.text, separators_, style_);
-        if (!line.rest_is_digits || refusal.empty() || refusal == numora::kNotANumber) {
-            refusal = numora::kNotANumber;
-        }
+        Refusal refusal = numora::append_request(words, line.text, separators_, style_);
+        if (!line.rest_is_digits || refusal == Refusal::none) refusal = Refusal::not_a_number;
         return finish(refusal, number);
     }
 
 private:
-    bool finish(std::string_view refusal, std::size_t number) {
+    bool finish(Refusal refusal, std::size_t number) {
         out_.end_line();
-        if (refusal.empty()) return true;
+        if (refusal == Refusal::none) return true;
         (void)out_.flush();  // the report follows the lines before it
-        const std::string report =
-            "numora-cli: " + std::to_string(number) + ": " + std::string(refusal) + "\n";
+        std::string report = "numora-cli: " + std::to_string(number) + ": ";
+        report += numora::message_of(refusal);
+        report += '\n';
         (void)write_all(kStderr, report);  // nowhere left to report a failure
         return false;
     }
 
-    numora::cli::LocaleSeparators locale_;
+    numora::LocaleSeparators locale_;
     numora::Style style_;
     numora::Separators separators_;
     Output& out_;

@@ -14,13 +14,20 @@ bool is_letter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// Whether a text starts with a currency mark: "eur5", "Lt 5".
+bool starts_with_mark(std::string_view text) {
+    return currency_named(text.substr(0, 3)) || currency_named(text.substr(0, 2));
+}
+
 // Options are "--name" and "-h"; anything else that starts with a minus is
-// an amount to refuse as negative ("-5", "-,5", "-€5"), including one that
-// starts with the decimal separator in use.
+// an amount to refuse as negative ("-5", "-,5", "-€5", "-eur5"), including
+// one that starts with the decimal separator in use.
 bool looks_like_text(std::string_view arg, std::string_view decimal) {
     if (arg.starts_with("--")) return false;
     if (!arg.starts_with("-") || arg.size() == 1) return true;
-    return !is_letter(arg[1]) || (!decimal.empty() && arg.substr(1).starts_with(decimal));
+    const std::string_view after = arg.substr(1);
+    return !is_letter(after.front()) || (!decimal.empty() && after.starts_with(decimal)) ||
+           starts_with_mark(after);
 }
 
 // "--name=value" split at the first "=", or "--name" with no value given.
@@ -143,9 +150,10 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         const Split option = split(arg);
         const ValueOption* takes_value = value_option(option.name);
         if (takes_value == nullptr) {
-            if (!option.value && set_switch(options, option.name)) continue;
-            error = option.value ? said({"option '", option.name, "' takes no value"})
-                                 : said({"unknown option '", arg, "'"});
+            const bool known = set_switch(options, option.name);
+            if (known && !option.value) continue;
+            error = known ? said({"option '", option.name, "' takes no value"})
+                          : said({"unknown option '", option.name, "'"});
             return std::nullopt;
         }
         const bool given = option.value || i + 1 < args.size();

@@ -58,14 +58,18 @@ std::string_view trim_blanks(std::string_view text) {
 
 enum class Sign { none, plus, minus };
 
+// A sign, and the blanks after it: "- 5" is as negative as "-5".
 Sign take_sign(std::string_view& text) {
+    Sign sign = Sign::none;
     if (text.starts_with('+')) {
         text.remove_prefix(1);
-        return Sign::plus;
+        sign = Sign::plus;
+    } else if (const auto n = prefix_in(text, kMinusSigns)) {
+        text.remove_prefix(n);
+        sign = Sign::minus;
     }
-    const auto n = prefix_in(text, kMinusSigns);
-    text.remove_prefix(n);
-    return n > 0 ? Sign::minus : Sign::none;
+    if (sign != Sign::none) text = trim_blanks(text);
+    return sign;
 }
 
 // Takes a currency mark, and the blanks beside it, off the front or the end.
@@ -80,6 +84,10 @@ std::optional<Currency> take_mark(std::string_view& text, bool at_end) {
         return currency;
     }
     return std::nullopt;
+}
+
+bool is_group_space(std::string_view mark) {
+    return std::find(kGroupSpaces.begin(), kGroupSpaces.end(), mark) != kGroupSpaces.end();
 }
 
 // The decimal mark in use: a locale that gives none has the point.
@@ -175,10 +183,19 @@ public:
     const Digits& digits() const { return digits_; }
 
 private:
-    std::size_t group_separator() const {
-        if (const auto n = prefix_in(rest_, kGroupSpaces)) return n;
+    // Digits are grouped by spaces or by the locale's mark, never by both:
+    // "1 234,567" is a thousand and some in French, not a million in English.
+    enum class Grouping { none, spaces, mark };
+    struct GroupSeparator {
+        std::size_t size = 0;
+        Grouping kind = Grouping::none;
+    };
+
+    GroupSeparator group_separator() const {
+        if (const auto n = prefix_in(rest_, kGroupSpaces)) return {n, Grouping::spaces};
         const auto& grouping = separators_.grouping;
-        return !grouping.empty() && rest_.starts_with(grouping) ? grouping.size() : 0;
+        if (grouping.empty() || !rest_.starts_with(grouping)) return {};
+        return {grouping.size(), is_group_space(grouping) ? Grouping::spaces : Grouping::mark};
     }
 
     void take_whole(std::size_t n) {
@@ -193,10 +210,12 @@ private:
         const std::size_t first = count_digits(rest_);
         const bool leading_zero = first > 0 && rest_.front() == '0';
         take_whole(first);
-        if (group_separator() == 0) return true;
+        const Grouping kind = group_separator().kind;
+        if (kind == Grouping::none) return true;
         if (first == 0 || first > 3 || leading_zero) return false;
-        while (const auto sep = group_separator()) {
-            rest_.remove_prefix(sep);
+        for (GroupSeparator sep; (sep = group_separator()).kind != Grouping::none;) {
+            if (sep.kind != kind) return false;
+            rest_.remove_prefix(sep.size);
             if (count_digits(rest_) != 3) return false;
             take_whole(3);
         }
@@ -223,10 +242,6 @@ Parsed scan_number(std::string_view number, const Separators& separators, Sign s
     parsed.whole = digits.whole();
     parsed.hundredths = digits.hundredths();
     return parsed;
-}
-
-bool is_group_space(std::string_view mark) {
-    return std::find(kGroupSpaces.begin(), kGroupSpaces.end(), mark) != kGroupSpaces.end();
 }
 
 // One or two digits right after position `at`, where a decimal mark stands.

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "words.hpp"
@@ -16,6 +17,15 @@ struct Separators {
     // Also the other of "." and "," as the decimal mark, where a text cannot
     // be misread with it: "12.50" where the decimal mark is ",".
     bool other_decimal = false;
+};
+
+// A locale's marks as its settings give them, owned: what both front ends
+// read from the system, and the parser's Separators are views of.
+struct LocaleSeparators {
+    std::string decimal = ".";
+    std::string grouping;
+
+    Separators view(bool other_decimal) const { return {decimal, grouping, other_decimal}; }
 };
 
 enum class ParseStatus { number, not_a_number, too_large };
@@ -44,16 +54,18 @@ struct Parsed {
     Amount number() const { return {whole, 0}; }
 };
 
-// Accepts blanks (space, tab, U+00A0, U+202F) at both ends, one optional sign
-// right before the number, ASCII digits plain or grouped in threes (by single
-// spaces or the locale's grouping separator; the first group 1 to 3 digits
-// without a leading zero) and at most one decimal separator with digits on
+// Accepts blanks (space, tab, U+00A0, U+202F, CR, LF) at both ends, one
+// optional sign before the number (blanks between them allowed), ASCII digits
+// plain or grouped in threes (by single spaces or by the locale's grouping
+// separator, one of the two in a text; the first group 1 to 3 digits without
+// a leading zero) and at most one decimal separator with digits on
 // at least one side, and at most one currency mark before or after it: "€",
 // "eur", "lt" or "ltl" in any letter case, blanks beside it optional. Nothing
 // else. With `other_decimal`, a text the locale's marks refuse is read with
-// the other of "." and "," as its decimal mark when that mark is not the
-// locale's grouping one, occurs once and is followed by one or two digits,
-// and the text has no other decimal or group mark.
+// other marks where it cannot be misread: with both "." and "," in it, the
+// last as the decimal mark and the other grouping; else the other of "." and
+// "," as the decimal mark, when it is not the locale's grouping one, occurs
+// once and is followed by one or two digits, and only spaces group digits.
 Parsed parse_number(std::string_view text, const Separators& separators);
 
 // An amount typed plainly: one to nine digits, then perhaps the decimal

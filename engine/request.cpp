@@ -1,34 +1,47 @@
 #include "request.hpp"
 
-namespace numora {
+#include <array>
+#include <cstddef>
 
-std::string_view append_request(std::string& out, std::string_view typed,
-                                const Separators& separators, const Style& style) {
+namespace numora {
+namespace {
+
+// Indexed by Refusal.
+constexpr std::array<std::string_view, 4> kMessages{
+    "", "Turi būti skaičius", "Apsiribokime milijonais !", "Skaičius negali būti neigiamas"};
+
+}  // namespace
+
+std::string_view message_of(Refusal refusal) {
+    return kMessages[static_cast<std::size_t>(refusal)];
+}
+
+Refusal append_request(std::string& out, std::string_view typed, const Separators& separators,
+                       const Style& style) {
     if (const auto plain = plain_amount(typed, separators.decimal)) {
         rodyk(out, *plain, style);
-        return {};
+        return Refusal::none;
     }
     return append_parsed_request(out, typed, separators, style);
 }
 
-std::string_view append_parsed_request(std::string& out, std::string_view typed,
-                                       const Separators& separators, const Style& style) {
+Refusal append_parsed_request(std::string& out, std::string_view typed,
+                              const Separators& separators, const Style& style) {
     const Parsed parsed = parse_number(typed, separators);
-    if (parsed.status == ParseStatus::not_a_number) return kNotANumber;
-    if (parsed.negative) return kNegative;
-    if (parsed.status == ParseStatus::too_large) return kTooLarge;
+    if (parsed.status == ParseStatus::not_a_number) return Refusal::not_a_number;
+    if (parsed.negative) return Refusal::negative;
+    if (parsed.status == ParseStatus::too_large) return Refusal::too_large;
     // The limit holds for what is written: after a carry into the whole part.
     const Amount amount = style.money ? parsed.money() : parsed.number();
-    if (amount.whole > kLargestWhole) return kTooLarge;
+    if (amount.whole > kLargestWhole) return Refusal::too_large;
     rodyk(out, amount, with_typed_currency(style, parsed));
-    return {};
+    return Refusal::none;
 }
 
 Outcome request(std::string_view typed, const Separators& separators, const Style& style) {
     Outcome outcome;
-    const std::string_view refusal = append_request(outcome.text, typed, separators, style);
-    outcome.accepted = refusal.empty();
-    if (!outcome.accepted) outcome.text = refusal;
+    outcome.refusal = append_request(outcome.text, typed, separators, style);
+    if (!outcome.accepted()) outcome.text = message_of(outcome.refusal);
     return outcome;
 }
 

@@ -1,5 +1,5 @@
-// One conversion request: the typed text either refused with a message or
-// turned into the text to show and copy.
+// One conversion request: the typed text either refused, for a reason each
+// front end shows as its message, or turned into the text to show and copy.
 #pragma once
 
 #include <string>
@@ -10,24 +10,28 @@
 
 namespace numora {
 
-inline constexpr std::string_view kNotANumber = "Turi būti skaičius";
-inline constexpr std::string_view kTooLarge = "Apsiribokime milijonais !";
-inline constexpr std::string_view kNegative = "Skaičius negali būti neigiamas";
+// Why a text is not written: the front ends decide by the kind, and show
+// its message.
+enum class Refusal { none, not_a_number, too_large, negative };
+
+// The message a refusal shows; empty for none.
+std::string_view message_of(Refusal refusal);
 
 struct Outcome {
-    bool accepted = false;
-    std::string text;  // the result when accepted, else the message to show
+    Refusal refusal = Refusal::not_a_number;
+    std::string text;  // the result when accepted, else the refusal's message
+
+    bool accepted() const { return refusal == Refusal::none; }
 };
 
 Outcome request(std::string_view typed, const Separators& separators, const Style& style);
 
-// The same, with the result appended to `out`: returns the refusal's message,
-// or an empty view when the text was accepted.
-std::string_view append_request(std::string& out, std::string_view typed,
-                                const Separators& separators, const Style& style);
+// The same, with the result appended to `out` when the text is accepted.
+Refusal append_request(std::string& out, std::string_view typed, const Separators& separators,
+                       const Style& style);
 // The same through the parser alone, without the shortcut for plain amounts,
 // whose results must be the same.
-std::string_view append_parsed_request(std::string& out, std::string_view typed,
-                                       const Separators& separators, const Style& style);
+Refusal append_parsed_request(std::string& out, std::string_view typed,
+                              const Separators& separators, const Style& style);
 
 }  // namespace numora

@@ -305,13 +305,11 @@ void Form1::Command1_Click() {
                       .currency = settings_.euro ? kEuro : kLitas,
                       .form = settings_.form};
     const auto typed = win::to_utf8(win::window_text(control(kText1)));
-    const Separators marks{
-        .decimal = separators.decimal, .grouping = separators.grouping, .other_decimal = true};
-    const auto outcome = request(typed, marks, style);
-    if (!outcome.accepted) {
+    const auto outcome = request(typed, separators.view(true), style);
+    if (!outcome.accepted()) {
         show_message(win::to_wide(outcome.text).c_str());
         // A refusal never touches the clipboard: the user's copy stays there.
-        if (outcome.text != kTooLarge) Check2_Click();
+        if (outcome.refusal != Refusal::too_large) Check2_Click();
         return;
     }
     SetWindowTextW(control(kLabel1), win::to_wide(outcome.text).c_str());

@@ -1,6 +1,7 @@
 #include "console.hpp"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 namespace numora::win {
@@ -21,16 +22,15 @@ ConsoleUtf8::~ConsoleUtf8() {
     if (output_ != 0) SetConsoleOutputCP(output_);
 }
 
-long read_console_utf8(HANDLE console, char* data, std::size_t size) {
+long read_console_utf16(HANDLE console, char* data, std::size_t size) {
     constexpr wchar_t kCtrlZ = 0x1A;
     wchar_t typed[1024];
-    // Up to three UTF-8 bytes for each UTF-16 unit.
-    const auto want = static_cast<DWORD>(std::min(std::size(typed), size / 3));
+    const auto want = static_cast<DWORD>(std::min(std::size(typed), size / sizeof typed[0]));
     DWORD got = 0;
     if (!ReadConsoleW(console, typed, want, &got, nullptr)) return -1;
     if (got == 0 || typed[0] == kCtrlZ) return 0;
-    return WideCharToMultiByte(CP_UTF8, 0, typed, static_cast<int>(got), data,
-                               static_cast<int>(size), nullptr, nullptr);
+    std::memcpy(data, typed, got * sizeof typed[0]);
+    return static_cast<long>(got * sizeof typed[0]);
 }
 
 }  // namespace numora::win

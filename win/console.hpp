@@ -23,8 +23,10 @@ private:
     UINT output_;
 };
 
-// What the user typed, as UTF-8 into `data` (at least 3 bytes): the bytes
-// read; 0 at the end of input, which Ctrl+Z then Enter means; -1 on an error.
-long read_console_utf8(HANDLE console, char* data, std::size_t size);
+// What the user typed, as UTF-16 (little endian, as Windows keeps it) into
+// `data` (at least 2 bytes): the bytes read; 0 at the end of input, which
+// Ctrl+Z then Enter means; -1 on an error. A surrogate pair may be split
+// between two reads.
+long read_console_utf16(HANDLE console, char* data, std::size_t size);
 
 }  // namespace numora::win

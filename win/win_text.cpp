@@ -58,7 +58,7 @@ std::string user_locale_text(LCTYPE type) {
 
 }  // namespace
 
-UserSeparators user_separators() {
+LocaleSeparators user_separators() {
     return {user_locale_text(LOCALE_SDECIMAL), user_locale_text(LOCALE_STHOUSAND)};
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "parse.hpp"
+
 namespace numora::win {
 
 std::string to_utf8(std::wstring_view text);
@@ -18,10 +20,6 @@ bool is_utf8(std::string_view text);
 std::string ansi_to_utf8(std::string_view text);
 
 // The user's decimal and grouping separators, UTF-8.
-struct UserSeparators {
-    std::string decimal = ".";
-    std::string grouping;
-};
-UserSeparators user_separators();
+LocaleSeparators user_separators();
 
 }  // namespace numora::win

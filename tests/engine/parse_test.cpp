@@ -79,7 +79,6 @@ TEST(ParseNumber, Refuses) {
         {"1 0000", kPoint},
         {"1  000", kPoint},
         {"1 000 0", kPoint},
-        {"+ 5", kPoint},
         {"+-5", kPoint},
         {"--5", kPoint},
         {"+", kPoint},
@@ -139,7 +138,6 @@ TEST(ParseNumber, CurrencyMarks) {
         {"5 e", {}},
         {"5 ct", {}},
         {"5 € 5", {}},
-        {"- €5", {}},
         {"5 L t", {}},
     };
     for (const auto& c : cases) {
@@ -203,7 +201,22 @@ TEST(ParseNumber, TextsFromOtherPrograms) {
         {"1 234.500", kLithuanian, refused},
         {"12 34.50", kLithuanian, refused},
         {"-€-5", kLithuanian, refused},
-        {"- €5", kLithuanian, refused},
+        // A sign, blanks, then the number or a currency mark.
+        {"- €5", kLithuanian, number, true, 5},
+        {"- 5 €", kLithuanian, number, true, 5},
+        {"\u2212\u00A05", kPointOther, number, true, 5},
+        {"+ 5", kPointOther, number, false, 5},
+        {"- -5", kPointOther, refused},
+        // Digits grouped by one kind of mark only: spaces, or the locale's.
+        {"1 234,567", kEnglishOther, refused},
+        {"1 234.567", {",", ".", true}, refused},
+        {"1,234 567", kEnglishOther, refused},
+        {"1 000.000,50", kLithuanian, refused},
+        {"1.000 000,50", kPointOther, refused},
+        {"1'234 567", kSwiss, refused},
+        {"1 234\u00A0567,5", kLithuanian, number, false, 1234567, 50},
+        {"1,234,567", kEnglishOther, number, false, 1234567},
+        {"1 234 567", kEnglishOther, number, false, 1234567},
         {"5\r5", kPointOther, refused},
         {"1.000,50", {",", "\u00A0"}, refused},  // the mark named is the only one
     };

@@ -12,6 +12,11 @@ namespace {
 constexpr Separators kPoint{".", ""};
 constexpr Style kDefault{};
 
+// The messages as the user reads them.
+const std::string kNotANumber = "Turi būti skaičius";
+const std::string kTooLarge = "Apsiribokime milijonais !";
+const std::string kNegative = "Skaičius negali būti neigiamas";
+
 constexpr std::string_view kLargestWords =
     "Devyni šimtai devyniasdešimt devyni milijonai devyni šimtai devyniasdešimt devyni "
     "tūkstančiai devyni šimtai devyniasdešimt devyni";
@@ -33,9 +38,9 @@ TEST(Request, ExactAmountsInBothModes) {
         {"1.999", kPoint, "Du Lt", "Vienas"},
         {"0.999", kPoint, "Vienas Lt", "Nulis"},
         {"999.996", kPoint, "Vienas tūkstantis Lt", "Devyni šimtai devyniasdešimt devyni"},
-        {"999999999.995", kPoint, std::string(kTooLarge), largest},
+        {"999999999.995", kPoint, kTooLarge, largest},
         {"999999999.994", kPoint, largest + " Lt 99 ct", largest},
-        {"999999999.9999999999", kPoint, std::string(kTooLarge), largest},
+        {"999999999.9999999999", kPoint, kTooLarge, largest},
         {"2.675", kPoint, "Du Lt 68 ct", "Du"},
         {"12.345", kPoint, "Dvylika Lt 34 ct", "Dvylika"},
         {"1.015", kPoint, "Vienas Lt 2 ct", "Vienas"},
@@ -49,11 +54,11 @@ TEST(Request, ExactAmountsInBothModes) {
         {"0.5", kPoint, "50 ct", "Nulis"},
         {"007", kPoint, "Septyni Lt", "Septyni"},
         {"1,000", kEnglish, "Vienas tūkstantis Lt", "Vienas tūkstantis"},
-        {"0,005", kEnglish, std::string(kNotANumber), std::string(kNotANumber)},
-        {"0.005 €", kGerman, std::string(kNotANumber), std::string(kNotANumber)},
-        {"0 005", kPoint, std::string(kNotANumber), std::string(kNotANumber)},
-        {"01 000", kPoint, std::string(kNotANumber), std::string(kNotANumber)},
-        {"-0.004", kPoint, std::string(kNegative), std::string(kNegative)},
+        {"0,005", kEnglish, kNotANumber, kNotANumber},
+        {"0.005 €", kGerman, kNotANumber, kNotANumber},
+        {"0 005", kPoint, kNotANumber, kNotANumber},
+        {"01 000", kPoint, kNotANumber, kNotANumber},
+        {"-0.004", kPoint, kNegative, kNegative},
     };
     const Style number{.money = false};
     for (const auto& c : cases) {
@@ -62,26 +67,27 @@ TEST(Request, ExactAmountsInBothModes) {
     }
 }
 
-TEST(Request, RefusedTextsGiveTheirMessage) {
+TEST(Request, RefusedTextsGiveTheirKindAndMessage) {
     struct Case {
         std::string typed;
-        std::string_view message;
+        Refusal refusal;
+        const std::string& message;
     };
     const Case cases[] = {
-        {"", kNotANumber},
-        {"abc", kNotANumber},
-        {"5,25", kNotANumber},
-        {"1000000000", kTooLarge},
-        {"1" + std::string(400, '0'), kTooLarge},
-        {"-1", kNegative},
-        {"-5", kNegative},
-        {"-1.5", kNegative},
-        {"-0.01", kNegative},
-        {"-1" + std::string(400, '0'), kNegative},
+        {"", Refusal::not_a_number, kNotANumber},
+        {"abc", Refusal::not_a_number, kNotANumber},
+        {"5,25", Refusal::not_a_number, kNotANumber},
+        {"1000000000", Refusal::too_large, kTooLarge},
+        {"1" + std::string(400, '0'), Refusal::too_large, kTooLarge},
+        {"-1", Refusal::negative, kNegative},
+        {"-1.5", Refusal::negative, kNegative},
+        {"-0.01", Refusal::negative, kNegative},
+        {"- 5 €", Refusal::negative, kNegative},
+        {"-1" + std::string(400, '0'), Refusal::negative, kNegative},
     };
     for (const auto& c : cases) {
         const auto outcome = request(c.typed, kPoint, kDefault);
-        EXPECT_FALSE(outcome.accepted) << c.typed;
+        EXPECT_EQ(outcome.refusal, c.refusal) << c.typed;
         EXPECT_EQ(outcome.text, c.message) << c.typed;
     }
 }
@@ -131,7 +137,7 @@ TEST(Request, PlainAmountsGiveWhatTheParserGives) {
                 const std::string typed = std::to_string(whole) + "." + decimals;
                 for (const Style& style : {kDefault, capitals}) {
                     std::string parsed;
-                    EXPECT_TRUE(append_parsed_request(parsed, typed, kPoint, style).empty());
+                    EXPECT_EQ(append_parsed_request(parsed, typed, kPoint, style), Refusal::none);
                     EXPECT_EQ(request(typed, kPoint, style).text, parsed) << typed;
                 }
             }

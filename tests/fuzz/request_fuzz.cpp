@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -70,14 +71,34 @@ void check_case(const std::string& words, const Style& style) {
     require(words == expected, "the letter case asked for", words);
 }
 
+// Spaces are one kind, and each other mark between two digits its own.
+std::size_t kinds_of_grouping(std::string_view whole_part) {
+    std::set<std::string_view> kinds;
+    const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t at =
+        std::find_if(whole_part.begin(), whole_part.end(), is_digit) - whole_part.begin();
+    while (at < whole_part.size()) {
+        while (at < whole_part.size() && is_digit(whole_part[at])) ++at;
+        const std::size_t next = std::find_if(whole_part.begin() + static_cast<std::ptrdiff_t>(at),
+                                              whole_part.end(), is_digit) -
+                                 whole_part.begin();
+        if (next == whole_part.size()) break;
+        const std::string_view mark = whole_part.substr(at, next - at);
+        kinds.insert(mark == " " || mark == "\u00A0" || mark == "\u202F" ? " " : mark);
+        at = next;
+    }
+    return kinds.size();
+}
+
 // The typed number worked out apart from the parser, by exact decimal
 // arithmetic: every digit in an accepted text is one of the number's, and
 // those after the decimal separator are its fraction.
 struct Exact {
     bool negative = false;
-    bool within = false;      // the truncated hundredths fit 13 digits
-    long long truncated = 0;  // all digits as hundredths, the rest dropped
-    long long rounded = 0;    // the same, halves to the even hundredth
+    bool within = false;          // the truncated hundredths fit 13 digits
+    long long truncated = 0;      // all digits as hundredths, the rest dropped
+    long long rounded = 0;        // the same, halves to the even hundredth
+    std::size_t group_kinds = 0;  // kinds of mark between the whole part's digits
 
     Exact(std::string_view typed, const Separators& separators) {
         const std::string_view decimal = separators.decimal.empty() ? "." : separators.decimal;
@@ -95,6 +116,7 @@ struct Exact {
                         ? std::max(last_point, last_comma)
                         : typed.find(decimal == "." ? "," : ".");
         }
+        group_kinds = kinds_of_grouping(typed.substr(0, point));
         std::string digits;
         std::size_t fraction = 0;
         for (std::size_t i = 0; i < typed.size(); ++i) {
@@ -127,6 +149,7 @@ void check_accepted(std::string_view typed, const Separators& separators, const 
     const Parsed parsed = parse_number(typed, separators);
     require(parsed.status == ParseStatus::number, "accepted texts are numbers", result);
     require(!exact.negative && exact.within, "accepted values are not negative", result);
+    require(exact.group_kinds <= 1, "digits grouped by one kind of mark", result);
     const long long whole = (style.money ? exact.rounded : exact.truncated) / 100;
     require(whole <= kLargestWhole, "accepted values are in range", result);
 
@@ -171,7 +194,7 @@ void check_money_forms(std::string_view typed, const Separators& separators, con
         Style named_style = style;
         named_style.form = form;
         const Outcome outcome = request(typed, separators, named_style);
-        require(outcome.accepted, "every way accepts the same texts", outcome.text);
+        require(outcome.accepted(), "every way accepts the same texts", outcome.text);
         std::string_view rest = outcome.text;
         if (form == MoneyForm::word) {
             require(take_cents(rest) == cents, "the hundredths in digits", outcome.text);
@@ -194,10 +217,12 @@ void check_money_forms(std::string_view typed, const Separators& separators, con
 }
 
 void check_refused(const Style& style, const Outcome& outcome, const Exact& exact) {
-    require(outcome.text == kNotANumber || outcome.text == kTooLarge || outcome.text == kNegative,
-            "a refusal gives one of the three messages", outcome.text);
-    if (outcome.text == kNegative) require(exact.negative, "negative means negative", outcome.text);
-    if (outcome.text != kTooLarge) return;
+    require(outcome.text == message_of(outcome.refusal) && !outcome.text.empty(),
+            "a refusal shows its own message", outcome.text);
+    if (outcome.refusal == Refusal::negative) {
+        require(exact.negative, "negative means negative", outcome.text);
+    }
+    if (outcome.refusal != Refusal::too_large) return;
     const long long hundredths = style.money ? exact.rounded : exact.truncated;
     require(!exact.negative && (!exact.within || hundredths / 100 > kLargestWhole),
             "too large means above the limit, after any carry", outcome.text);
@@ -211,12 +236,12 @@ void check_euro_mark(std::string_view typed, const Separators& separators, const
     const std::string marked = before ? "EUR " + std::string(typed) : std::string(typed) + " €";
     const Outcome outcome = request(marked, separators, style);
     std::string expected = unmarked.text;
-    if (unmarked.accepted && style.money) {
+    if (unmarked.accepted() && style.money) {
         if (const auto at = expected.find(style.currency.mark); at != std::string::npos) {
             expected.replace(at, style.currency.mark.size(), kEuro.mark);
         }
     }
-    require(outcome.accepted == unmarked.accepted && outcome.text == expected,
+    require(outcome.refusal == unmarked.refusal && outcome.text == expected,
             "a euro mark changes only the currency", outcome.text);
 }
 
@@ -234,15 +259,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const Outcome outcome = request(typed, separators, style);
     const Exact exact(typed, separators);
-    if (outcome.accepted) {
+    if (outcome.accepted()) {
         check_accepted(typed, separators, style, outcome.text, exact);
         if (style.money) check_money_forms(typed, separators, style, outcome.text, exact);
     } else {
         check_refused(style, outcome, exact);
     }
     std::string parsed;
-    const std::string_view refusal = append_parsed_request(parsed, typed, separators, style);
-    require(refusal.empty() ? parsed == outcome.text : refusal == outcome.text,
+    const Refusal refusal = append_parsed_request(parsed, typed, separators, style);
+    require(refusal == outcome.refusal && (refusal != Refusal::none || parsed == outcome.text),
             "plain amounts give what the parser gives", parsed);
     check_euro_mark(typed, separators, style, outcome, (data[0] & 16) != 0);
     return 0;
