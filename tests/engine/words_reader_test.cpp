@@ -5,7 +5,7 @@
 namespace numora::testing {
 namespace {
 
-// The reader is the exhaustive test's judge, so it must refuse what is wrong.
+// The reader is the fuzz target's judge, so it must refuse what is wrong.
 TEST(WordsReader, RefusesMalformedWords) {
     for (const char* text :
          {"", " vienas", "vienas ", "du  šimtai", "šimtas", "du šimtas", "vienas šimtai",
