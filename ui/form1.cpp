@@ -279,6 +279,7 @@ LRESULT CALLBACK Form1::Text1Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         auto key = static_cast<wchar_t>(wParam);
         if (!form->Text1_KeyPress(key)) return 0;
     }
+    if (message == WM_PASTE && form->Text1_Paste()) return 0;
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
@@ -287,6 +288,20 @@ bool Form1::Text1_KeyPress(wchar_t& key) {
     key = 0;
     Command1_Click();
     return false;
+}
+
+// A cell copied from a spreadsheet ends in a line end, and the box keeps
+// nothing from the first one on: line ends at either end are blanks. False
+// when the clipboard has no text for the box to take.
+bool Form1::Text1_Paste() {
+    const auto clipboard = win::get_clipboard_text(hwnd_);
+    if (clipboard.status != win::ClipboardText::Status::text) return false;
+    const auto first = clipboard.text.find_first_not_of(L"\r\n");
+    const auto last = clipboard.text.find_last_not_of(L"\r\n");
+    const std::wstring text =
+        first == std::wstring::npos ? L"" : clipboard.text.substr(first, last - first + 1);
+    SendMessageW(control(kText1), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    return true;
 }
 
 bool Form1::checked(ControlId id) const {

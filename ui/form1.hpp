@@ -42,6 +42,7 @@ private:
     // Event procedures.
     void Command1_Click();
     bool Text1_KeyPress(wchar_t& key);
+    bool Text1_Paste();
     void Check2_Click();
     void Picture1_Click();
     void Form_Unload();

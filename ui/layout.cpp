@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "request.hpp"
+#include "widest.hpp"
 #include "win_text.hpp"
 
 namespace numora::ui {
@@ -36,7 +36,7 @@ bool captions_fit(HFONT font, UINT dpi) {
 }
 
 // Whether these results wrap inside Label1 in this font.
-bool results_fit(HFONT font, UINT dpi, const std::array<std::wstring, 2>& results) {
+bool results_fit(HFONT font, UINT dpi, const std::array<std::wstring, 4>& results) {
     const RECT label = pixel_rect(design_of(kLabel1), dpi);
     const win::MeasuringDc dc(font);
     for (const auto& text : results) {
@@ -72,20 +72,33 @@ win::ScopedFont make_dialog_font(UINT dpi) {
 }
 
 // Where the bitmap face of a Baltic Windows stands in, a line more than the
-// label's height would otherwise cut the longest results. Fitted to the form
+// label's height would otherwise cut the widest results. Fitted to the form
 // in use: the cents in words take a line more than the short form needs.
 win::ScopedFont make_label_font(UINT dpi, MoneyForm form) {
-    const auto longest = longest_results(form);  // made once, measured in each candidate font
-    return fitted_font(kLabelFont, dpi,
-                       [&](HFONT font, UINT at) { return results_fit(font, at, longest); });
+    return fitted_font(kLabelFont, dpi, [form](HFONT font, UINT at) {
+        return results_fit(font, at, widest_results(form, font));
+    });
 }
 
-std::array<std::wstring, 2> longest_results(MoneyForm form) {
-    const Separators point{".", ""};
-    const Style first{.form = form};
-    const Style capitals{.all_capitals = true, .form = form};
-    return {win::to_wide(request("777777777.77 €", point, first).text),
-            win::to_wide(request("999999999.99 €", point, capitals).text)};
+std::array<std::wstring, 4> widest_results(MoneyForm form, HFONT font) {
+    const win::MeasuringDc dc(font);
+    const auto width = [&dc](std::string_view word) {
+        const std::wstring wide = win::to_wide(word);
+        SIZE size{};
+        GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    std::array<std::wstring, 4> results;
+    std::size_t i = 0;
+    for (const Currency& currency : {kEuro, kLitas}) {
+        for (const bool capitals : {false, true}) {
+            const Style style{.all_capitals = capitals, .currency = currency, .form = form};
+            std::string text;
+            rodyk(text, widest_amount(style, width), style);
+            results[i++] = win::to_wide(text);
+        }
+    }
+    return results;
 }
 
 const ControlDesign& design_of(ControlId id) {

@@ -107,10 +107,10 @@ inline constexpr std::array<Tooltip, 3> kTooltips{{
 // Pixels at a DPI, from the tables above.
 win::ScopedFont make_font(const FontDesign& font, UINT dpi);
 win::ScopedFont make_dialog_font(UINT dpi);  // fitted to the option and check-box captions
-win::ScopedFont make_label_font(UINT dpi, MoneyForm form);  // fitted to the longest results
-// The results that take Label1 the most room in a money form: the longest
-// words of every group, in euros, with a capital first letter and in capitals.
-std::array<std::wstring, 2> longest_results(MoneyForm form);
+win::ScopedFont make_label_font(UINT dpi, MoneyForm form);  // fitted to the widest results
+// The results that take Label1 the most room in a money form, in each
+// currency, with a capital first letter and in capitals, measured in a font.
+std::array<std::wstring, 4> widest_results(MoneyForm form, HFONT font);
 const ControlDesign& design_of(ControlId id);
 RECT pixel_rect(const ControlDesign& design, UINT dpi);  // in the window's client area
 RECT window_rect_for(UINT dpi);                          // the whole window, frame included

@@ -53,4 +53,17 @@ bool put_clipboard_text(HWND owner, std::wstring_view text) {
     return true;
 }
 
+ClipboardText get_clipboard_text(HWND owner) {
+    ClipboardSession clipboard(owner);
+    if (!clipboard.is_open()) return {};
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (data == nullptr) return {ClipboardText::Status::no_text, {}};
+    const LockedGlobal lock(data);
+    if (lock.data() == nullptr) return {ClipboardText::Status::no_text, {}};
+    // Another program's data may lack its terminating null: the block's size bounds it.
+    const std::wstring_view held(static_cast<const wchar_t*>(lock.data()),
+                                 GlobalSize(data) / sizeof(wchar_t));
+    return {ClipboardText::Status::text, std::wstring(held.substr(0, held.find(L'\0')))};
+}
+
 }  // namespace numora::win

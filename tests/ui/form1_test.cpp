@@ -13,13 +13,17 @@
 #include <cstdio>
 #include <cwctype>
 #include <future>
+#include <map>
+#include <random>
 #include <string>
 #include <string_view>
 #include <thread>
 
 #include "driver.hpp"
 #include "form1.hpp"
+#include "letter_case.hpp"
 #include "module1.hpp"
+#include "number_words.hpp"
 #include "win_text.hpp"
 
 namespace numora::ui {
@@ -124,24 +128,173 @@ TEST_F(Form1Test, CaptionsFitTheirControls) {
     }
 }
 
-// In each money form, chosen as the system menu chooses it.
-TEST_F(Form1Test, LongestResultsWrapInsideTheLabel) {
-    // The longest words of each group, with two-digit cents, in euros.
-    EXPECT_EQ(longest_results(MoneyForm::mark)[0],
-              L"Septyni šimtai septyniasdešimt septyni milijonai septyni šimtai septyniasdešimt "
-              L"septyni tūkstančiai septyni šimtai septyniasdešimt septyni Eur 77 ct");
+// A result as the places it is made of: the words of the millions, of the
+// thousands, of the units with the currency, and of the cents, each place
+// given any of its values whatever the others hold (the whole value not 0).
+class ResultPlaces {
+public:
+    explicit ResultPlaces(const Style& style) : style_(style) {}
+
+    // The words at a place for a value, in the style's case, before any
+    // capital first letter.
+    std::vector<std::string> words(int place, int value) const {
+        const bool capitals = style_.all_capitals;
+        std::string text;
+        const auto agreeing_word = [&](const ScaleWord& word) {
+            const std::size_t from = text.size();
+            text += agreeing(word, value);
+            if (capitals) make_upper(text, from);
+        };
+        if (place == 0) append_words(text, value * 1'000'000, capitals);
+        if (place == 1) append_words(text, value * 1000, capitals);
+        if (place == 2) {
+            append_words(text, value, capitals);
+            if (style_.form == MoneyForm::mark) text += style_.currency.mark;
+            if (style_.form != MoneyForm::mark) agreeing_word(style_.currency.word);
+        }
+        if (place == 3 && value > 0 && style_.form == MoneyForm::full) {
+            append_words(text, value, capitals);
+            agreeing_word(kCent);
+        } else if (place == 3 && value > 0) {
+            text = std::to_string(value) + std::string(kCt);
+        }
+        std::vector<std::string> words;
+        for (std::size_t from = 0; from < text.size();) {
+            const std::size_t space = std::min(text.find(' ', from), text.size());
+            if (space > from) words.push_back(text.substr(from, space - from));
+            from = space + 1;
+        }
+        return words;
+    }
+    static constexpr std::array<int, 4> kValues{1000, 1000, 1000, 100};
+
+private:
+    Style style_;
+};
+
+// DrawText's word wrap, followed word by word: the pen's place on the line,
+// -1 before the first word, and the lines broken so far.
+class Wrap {
+public:
+    Wrap(HFONT font, int line_width, bool first_capital)
+        : dc_(font), line_width_(line_width), first_capital_(first_capital) {}
+
+    void put(std::string word, int& at, int& breaks) {
+        if (at < 0) {
+            if (first_capital_) make_first_upper(word);
+            at = width(word);
+        } else if (const int w = width(word); at + space_ + w <= line_width_) {
+            at += space_ + w;
+        } else {
+            ++breaks;
+            at = w;
+        }
+    }
+    // The most lines any result takes: for each place on the line, the most
+    // breaks that lead there, carried over every value of each place in turn.
+    int most_lines(const ResultPlaces& places) {
+        std::vector<int> best(static_cast<std::size_t>(line_width_) + 2, -1);  // by at + 1
+        best[0] = 0;
+        for (int place = 0; place < 4; ++place) {
+            std::vector<int> next(best.size(), -1);
+            for (int value = 0; value < ResultPlaces::kValues[std::size_t(place)]; ++value) {
+                const auto words = places.words(place, value);
+                for (std::size_t from = 0; from < best.size(); ++from) {
+                    if (best[from] < 0) continue;
+                    int at = static_cast<int>(from) - 1, breaks = best[from];
+                    for (const auto& word : words) put(word, at, breaks);
+                    EXPECT_LE(at, line_width_) << "a word wider than the label";
+                    auto& kept = next[std::min(static_cast<std::size_t>(at + 1), best.size() - 1)];
+                    kept = std::max(kept, breaks);
+                }
+            }
+            best = std::move(next);
+        }
+        return 1 + *std::max_element(best.begin(), best.end());
+    }
+    int lines_of(const std::vector<std::string>& words) {
+        int at = -1, breaks = 0;
+        for (const auto& word : words) put(word, at, breaks);
+        return 1 + breaks;
+    }
+
+private:
+    int width(const std::string& word) {
+        auto& known = widths_[word];
+        if (known == 0) {
+            const std::wstring wide = win::to_wide(word);
+            SIZE size{};
+            GetTextExtentPoint32W(dc_.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+            known = static_cast<int>(size.cx);
+        }
+        return known;
+    }
+
+    win::MeasuringDc dc_;
+    int line_width_;
+    bool first_capital_;
+    std::map<std::string, int> widths_;
+    int space_ = width(" ");
+};
+
+// Every result of every money form, case and currency wraps inside the label,
+// in each form's own label font, chosen as the system menu chooses it. The
+// wrap followed here is checked against DrawText's on sampled results, and
+// those against the program's own results.
+TEST_F(Form1Test, EveryResultWrapsInsideTheLabel) {
     RECT label;
     GetClientRect(item(kLabel1), &label);
+    std::mt19937 draw(24);
     for (const MoneyForm form : {MoneyForm::full, MoneyForm::word, MoneyForm::mark}) {
         const auto command = Module1::kFormCommands[static_cast<std::size_t>(form)];
         SendMessageW(form_->hwnd(), WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
-        std::printf("%s: label font %ld px\n", name_of(form).data(),
-                    -font_of(item(kLabel1)).lfHeight);
-        for (const std::wstring& text : longest_results(form)) {
-            const SIZE needed = text_size(item(kLabel1), text, label.right);
-            EXPECT_LE(needed.cx, label.right);
-            EXPECT_LE(needed.cy, label.bottom)
-                << "font " << testing::PrintToString(face_of(item(kLabel1)));
+        const HFONT font = font_handle(item(kLabel1));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(win::MeasuringDc(font).get(), &metrics);
+        const int room = label.bottom / metrics.tmHeight;
+        for (const Currency& currency : {kEuro, kLitas}) {
+            for (const auto& [first, capitals] :
+                 {std::pair{true, false}, {true, true}, {false, false}}) {
+                const Style style{.first_capital = first,
+                                  .all_capitals = capitals,
+                                  .currency = currency,
+                                  .form = form};
+                const ResultPlaces places(style);
+                Wrap wrap(font, label.right, first && !capitals);
+                const int most = wrap.most_lines(places);
+                std::printf("%s%s%s: at most %d lines of %d, font %ld px\n", name_of(form).data(),
+                            currency.mark.data(),
+                            capitals ? " capitals"
+                            : first  ? ""
+                                     : " small",
+                            most, room, -font_of(item(kLabel1)).lfHeight);
+                EXPECT_LE(most, room) << name_of(form) << currency.mark;
+                for (int sample = 0; sample < 200; ++sample) {
+                    const std::array<int, 4> values{int(draw() % 1000), int(draw() % 1000),
+                                                    int(draw() % 999) + 1, int(draw() % 100)};
+                    std::vector<std::string> words;
+                    for (int place = 0; place < 4; ++place) {
+                        for (auto& word : places.words(place, values[std::size_t(place)])) {
+                            words.push_back(std::move(word));
+                        }
+                    }
+                    std::string text;
+                    rodyk(text, {values[0] * 1'000'000 + values[1] * 1000 + values[2], values[3]},
+                          style);
+                    std::string joined;
+                    for (const auto& word : words) joined += (joined.empty() ? "" : " ") + word;
+                    if (!capitals && first) make_first_upper(joined);
+                    ASSERT_EQ(joined, text);
+                    const SIZE drawn = text_size(item(kLabel1), win::to_wide(text), label.right);
+                    ASSERT_EQ(wrap.lines_of(words), drawn.cy / metrics.tmHeight) << text;
+                }
+                for (int cents = 0; cents < 100; ++cents) {  // and the whole value 0
+                    std::string text;
+                    rodyk(text, {0, cents}, style);
+                    EXPECT_LE(text_size(item(kLabel1), win::to_wide(text), label.right).cy,
+                              label.bottom);
+                }
+            }
         }
     }
     RegDeleteTreeW(HKEY_CURRENT_USER, win::kSettingsKey);
