@@ -80,21 +80,24 @@ win::ScopedFont make_label_font(UINT dpi, MoneyForm form) {
     });
 }
 
-std::array<std::wstring, 4> widest_results(MoneyForm form, HFONT font) {
+Amount widest_amount(const Style& style, HFONT font) {
     const win::MeasuringDc dc(font);
-    const auto width = [&dc](std::string_view word) {
+    return widest_amount(style, [&dc](std::string_view word) {
         const std::wstring wide = win::to_wide(word);
         SIZE size{};
         GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
         return static_cast<int>(size.cx);
-    };
+    });
+}
+
+std::array<std::wstring, 4> widest_results(MoneyForm form, HFONT font) {
     std::array<std::wstring, 4> results;
     std::size_t i = 0;
     for (const Currency& currency : {kEuro, kLitas}) {
         for (const bool capitals : {false, true}) {
             const Style style{.all_capitals = capitals, .currency = currency, .form = form};
             std::string text;
-            rodyk(text, widest_amount(style, width), style);
+            rodyk(text, widest_amount(style, font), style);
             results[i++] = win::to_wide(text);
         }
     }

@@ -111,6 +111,8 @@ win::ScopedFont make_label_font(UINT dpi, MoneyForm form);  // fitted to the wid
 // The results that take Label1 the most room in a money form, in each
 // currency, with a capital first letter and in capitals, measured in a font.
 std::array<std::wstring, 4> widest_results(MoneyForm form, HFONT font);
+// The amount whose result in a money style takes the most room in a font.
+Amount widest_amount(const Style& style, HFONT font);
 const ControlDesign& design_of(ControlId id);
 RECT pixel_rect(const ControlDesign& design, UINT dpi);  // in the window's client area
 RECT window_rect_for(UINT dpi);                          // the whole window, frame included

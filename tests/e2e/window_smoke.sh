@@ -9,6 +9,8 @@ passed=0 failed=0
 ok() { passed=$((passed + 1)); }
 fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
 source "$(dirname "${BASH_SOURCE[0]}")/wine_desktop.sh"
+# Each run starts with no settings kept: the defaults, whatever a run before left.
+"${wine[@]}" reg delete 'HKCU\Software\Numora' /f >/dev/null 2>&1 || true
 
 "${wine[@]}" "$exe" &
 app=$!

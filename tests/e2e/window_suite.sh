@@ -9,6 +9,8 @@ mode=$1 exe=$2
 shift 2
 [[ $mode == dpi144 ]] && export NUMORA_TEST_DPI=144
 source "$(dirname "${BASH_SOURCE[0]}")/wine_desktop.sh"
+# Each run starts with no settings kept: the defaults, whatever a run before left.
+"${wine[@]}" reg delete 'HKCU\Software\Numora' /f >/dev/null 2>&1 || true
 
 case $mode in
     default | dpi144) export LANG=C.UTF-8 ;;

@@ -4,12 +4,16 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 #include "control_ids.hpp"
 #include "driver.hpp"
+#include "layout.hpp"
 #include "module1.hpp"
 #include "settings.hpp"
+#include "widest.hpp"
+#include "win_text.hpp"
 
 namespace numora::e2e {
 namespace {
@@ -257,6 +261,22 @@ TEST(Window, ConversionsReachTheLabelAndTheClipboard) {
     }
 }
 
+// A cell copied from a spreadsheet brings its line end along.
+TEST(Window, APasteTakesLineEndsAsBlanks) {
+    App app;
+    ASSERT_TRUE(set_clipboard_text(L"\r\n7\r\n"));
+    app.fill(L"");
+    app.step(
+        "Ctrl+V",
+        [] {
+            press({VK_CONTROL, 'V'});
+        },
+        [&] { return app.text(kText1) == L"7"; },
+        [&] { return "the number box holds \"" + win::to_utf8(app.text(kText1)) + "\""; });
+    press({VK_RETURN});
+    expect_result(app, L"Septyni Lt");
+}
+
 // "12.50" where the decimal mark is "," (and the reverse), unless the other
 // mark groups digits here, as "," does in English.
 TEST(Window, TheOtherDecimalMarkWhereItCannotBeMisread) {
@@ -473,6 +493,29 @@ TEST_F(Settings, AreChosenFromTheSystemMenuAndKept) {
     EXPECT_STREQ(value, kBroken);
 }
 
+// The widest result of the full way, in capitals, as this font measures it,
+// wholly inside the label.
+void expect_widest_inside(const App& app) {
+    app.set_checked(kCheck2, true);
+    const auto font = make_label_font(expected_dpi(), MoneyForm::full);
+    const Style style{.all_capitals = true, .currency = kEuro, .form = MoneyForm::full};
+    const Amount widest = widest_amount(style, font.get());
+    wchar_t typed[32];
+    std::swprintf(typed, 32, L"%dD%02d €", widest.whole, widest.cents);
+    std::string words;
+    rodyk(words, widest, style);
+    const std::wstring expected = win::to_wide(words);
+    std::printf("widest: %s\n", win::to_utf8(with_separators(typed)).c_str());
+    app.request(with_separators(typed));
+    expect_result(app, expected);
+    const RECT label = app.client_rect_of(kLabel1);
+    RECT needed{0, 0, label.right - label.left, 0};
+    DrawTextW(win::MeasuringDc(font.get()).get(), expected.c_str(), -1, &needed,
+              DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_LE(needed.bottom, label.bottom - label.top) << testing::PrintToString(expected);
+    app.set_checked(kCheck2, false);
+}
+
 TEST_F(Settings, MoneyFormsAreChosenFromTheSubmenuAndKept) {
     const std::wstring typed = with_separators(L"21D50 €");
     {
@@ -485,6 +528,7 @@ TEST_F(Settings, MoneyFormsAreChosenFromTheSubmenuAndKept) {
         ASSERT_TRUE(wait_until([] { return stored_form() == L"full"; })) << "Alt+Space, K, 3";
         app.request(typed);
         expect_result(app, L"Dvidešimt vienas euras penkiasdešimt centų");
+        expect_widest_inside(app);
     }
     App app;
     app.request(with_separators(L"0D10"));
