@@ -12,6 +12,21 @@
 namespace numora {
 namespace {
 
+// A group's words are those of its hundreds, then those of its last two
+// digits with the word that agrees with them: the widest group is the widest
+// hundreds with the widest last two digits, each place measured apart.
+enum Place : std::size_t {
+    kMillionsHundreds,
+    kMillionsRest,
+    kThousandsHundreds,
+    kThousandsRest,
+    kUnitsHundreds,
+    kUnitsRest,
+    kCents,       // the cents in words, or the tens digit of them
+    kCentsUnits,  // the cents' units digit, where they are written in digits
+    kPlaces
+};
+
 // The texts one place of a result may hold, for each of its values, as ids
 // of their words; and every distinct word, measured once.
 class Places {
@@ -28,12 +43,13 @@ public:
     }
 
     // For each place, the value whose words are widest.
-    std::array<int, 4> widest(const std::function<int(std::string_view)>& width) const {
-        std::vector<int> widths;
-        for (const auto& word : words_) widths.push_back(width(word));
-        const int space = width(" ");
-        std::array<int, 4> values{};
-        for (std::size_t place = 0; place < places_.size(); ++place) {
+    std::array<int, kPlaces> widest(const MeasureWords& measure) {
+        words_.emplace_back(" ");
+        const std::vector<int> widths = measure(words_);
+        words_.pop_back();
+        const int space = widths.back();
+        std::array<int, kPlaces> values{};
+        for (std::size_t place = 0; place < kPlaces; ++place) {
             int most = -1;
             for (std::size_t value = 0; value < places_[place].size(); ++value) {
                 int sum = 0;
@@ -56,12 +72,10 @@ private:
     }
 
     std::vector<std::string> words_;
-    std::array<std::vector<std::vector<std::size_t>>, 4> places_;
+    std::array<std::vector<std::vector<std::size_t>>, kPlaces> places_;
 };
 
-enum Place : std::size_t { kMillions, kThousands, kUnits, kCents };
-
-// The words of a number and the word that agrees with it; nothing for 0.
+// The words of a number and the word that agrees with it, in capitals if asked.
 std::string counted(int number, const ScaleWord* word, bool capitals) {
     std::string text;
     append_words(text, number, capitals);
@@ -75,30 +89,38 @@ std::string counted(int number, const ScaleWord* word, bool capitals) {
 
 }  // namespace
 
-Amount widest_amount(const Style& style, const std::function<int(std::string_view)>& width) {
+Amount widest_amount(const Style& style, const MeasureWords& measure) {
     const bool capitals = style.all_capitals;
-    const bool named = style.form != MoneyForm::mark;
+    // The currency word agrees with the whole value, whose last two digits are
+    // the units group's.
+    const ScaleWord* currency = style.form != MoneyForm::mark ? &style.currency.word : nullptr;
     Places places;
-    // The millions' words come first, in a capital where the style has one:
-    // every result with millions is wider than one without.
-    places.add(kMillions, {});
-    for (int group = 1; group <= 999; ++group) {
-        std::string text = counted(group * 1'000'000, nullptr, capitals);
-        if (!capitals && style.first_capital) make_first_upper(text);
-        places.add(kMillions, text);
+    for (int hundreds = 0; hundreds <= 9; ++hundreds) {
+        // The millions' words come first, in a capital where the style has one:
+        // every result with millions is wider than one without.
+        std::string first = counted(hundreds * 100, nullptr, capitals);
+        if (!capitals && style.first_capital) make_first_upper(first);
+        places.add(kMillionsHundreds, first);
+        places.add(kThousandsHundreds, counted(hundreds * 100, nullptr, capitals));
+        places.add(kUnitsHundreds, counted(hundreds * 100, nullptr, capitals));
     }
-    for (int group = 0; group <= 999; ++group) {
-        places.add(kThousands, counted(group * 1000, nullptr, capitals));
-        // The whole value ends in the units group's two digits.
-        places.add(kUnits, counted(group, named ? &style.currency.word : nullptr, capitals));
+    const bool cents_in_words = style.form == MoneyForm::full;
+    for (int rest = 0; rest <= 99; ++rest) {
+        places.add(kMillionsRest, counted(rest, &kMillion, capitals));
+        places.add(kThousandsRest, counted(rest, &kThousand, capitals));
+        places.add(kUnitsRest, counted(rest, currency, capitals));
+        if (cents_in_words) places.add(kCents, counted(rest, &kCent, capitals));
     }
-    for (int cents = 0; cents <= 99; ++cents) {
-        places.add(kCents, style.form == MoneyForm::full ? counted(cents, &kCent, capitals)
-                           : cents > 0                   ? std::to_string(cents)
-                                                         : std::string());
+    // Cents in digits are widest with two, each digit the widest it can be.
+    for (int digit = 0; digit <= 9 && !cents_in_words; ++digit) {
+        places.add(kCents, std::string(1, static_cast<char>('0' + std::max(digit, 1))));
+        places.add(kCentsUnits, std::string(1, static_cast<char>('0' + digit)));
     }
-    const auto [millions, thousands, units, cents] = places.widest(width);
-    return {millions * 1'000'000 + thousands * 1000 + units, cents};
+    const auto at = places.widest(measure);
+    const auto group = [&at](Place hundreds) { return at[hundreds] * 100 + at[hundreds + 1]; };
+    return {group(kMillionsHundreds) * 1'000'000 + group(kThousandsHundreds) * 1000 +
+                group(kUnitsHundreds),
+            cents_in_words ? at[kCents] : std::max(at[kCents], 1) * 10 + at[kCentsUnits]};
 }
 
 }  // namespace numora

@@ -1,6 +1,7 @@
 #include "layout.hpp"
 
 #include <string_view>
+#include <vector>
 
 #include "widest.hpp"
 #include "win_text.hpp"
@@ -80,14 +81,34 @@ win::ScopedFont make_label_font(UINT dpi, MoneyForm form) {
     });
 }
 
+namespace {
+
+// Widths of words in a font, all in one measurement: each word's is where
+// it ends less where it starts, within their run written without a break.
+std::vector<int> widths_in(HFONT font, const std::vector<std::string>& words) {
+    std::wstring run;
+    std::vector<std::size_t> ends;
+    for (const auto& word : words) {
+        run += win::to_wide(word);
+        ends.push_back(run.size());
+    }
+    std::vector<int> extents(run.size() + 1, 0);  // extents[i]: where character i ends
+    SIZE size{};
+    GetTextExtentExPointW(win::MeasuringDc(font).get(), run.c_str(), static_cast<int>(run.size()),
+                          0, nullptr, extents.data() + 1, &size);
+    std::vector<int> widths;
+    std::size_t start = 0;
+    for (const std::size_t end : ends) {
+        widths.push_back(extents[end] - extents[start]);
+        start = end;
+    }
+    return widths;
+}
+
+}  // namespace
+
 Amount widest_amount(const Style& style, HFONT font) {
-    const win::MeasuringDc dc(font);
-    return widest_amount(style, [&dc](std::string_view word) {
-        const std::wstring wide = win::to_wide(word);
-        SIZE size{};
-        GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-        return static_cast<int>(size.cx);
-    });
+    return widest_amount(style, [font](const auto& words) { return widths_in(font, words); });
 }
 
 std::array<std::wstring, 4> widest_results(MoneyForm form, HFONT font) {
