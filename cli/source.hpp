@@ -31,7 +31,7 @@ private:
     long read_utf16(char* out, std::size_t size);
 
     int fd_;
-    bool console_ = false;
+    [[maybe_unused]] bool console_ = false;  // a Windows console: read as UTF-16
     bool started_ = false;
     bool ended_ = false;                 // the end of input, or an error, was met
     std::optional<Utf16Decoder> utf16_;  // set by a UTF-16 byte-order mark, or a console
