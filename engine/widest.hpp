@@ -2,7 +2,8 @@
 // measuring its words rather than guessed.
 #pragma once
 
-#include <functional>
+#include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,15 +12,43 @@
 
 namespace numora {
 
-// Widths of texts, one for each text given, in their order (in pixels, say).
-using MeasureWords = std::function<std::vector<int>(const std::vector<std::string>& texts)>;
+// The amount whose result in a money style is the widest, once its words are
+// measured (in pixels, say; widths add up word by word, a space's between
+// words). The words of each group do not depend on the other groups' (the
+// currency word agrees with the units group, the cent word with the cents),
+// so the widest words at each place make the widest result. A group's words
+// are those of its hundreds, then those of its last two digits with the word
+// that agrees with them: each of these places is measured apart.
+class WidestAmount {
+public:
+    explicit WidestAmount(const Style& style);
 
-// The amount whose result in this money style is the widest as `measure`
-// gives widths; widths add up word by word, a space's between words. The
-// words of each group do not depend on the other groups' (the currency word
-// agrees with the units group, the cent word with the cents), so the widest
-// group at each place makes the widest result. `measure` is asked once, for
-// every word the style writes.
-Amount widest_amount(const Style& style, const MeasureWords& measure);
+    // Every word the style writes, each once, and a space last: to be measured.
+    const std::vector<std::string>& words() const { return words_; }
+    // The widest amount, given the widths of words() in their order.
+    Amount given(const std::vector<int>& widths) const;
+
+private:
+    enum Place : std::size_t {
+        kMillionsHundreds,
+        kMillionsRest,
+        kThousandsHundreds,
+        kThousandsRest,
+        kUnitsHundreds,
+        kUnitsRest,
+        kCents,       // the cents in words, or the tens digit of them
+        kCentsUnits,  // the cents' units digit, where they are written in digits
+        kPlaces
+    };
+
+    void add(Place place, const std::string& text);
+    std::size_t id_of(std::string_view word);
+    int widest(Place place, const std::vector<int>& widths) const;
+
+    std::vector<std::string> words_;
+    // For each place, the words of each of its values, as indexes into words_.
+    std::array<std::vector<std::vector<std::size_t>>, kPlaces> places_;
+    bool cents_in_words_;
+};
 
 }  // namespace numora

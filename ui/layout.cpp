@@ -108,7 +108,8 @@ std::vector<int> widths_in(HFONT font, const std::vector<std::string>& words) {
 }  // namespace
 
 Amount widest_amount(const Style& style, HFONT font) {
-    return widest_amount(style, [font](const auto& words) { return widths_in(font, words); });
+    const WidestAmount widest(style);
+    return widest.given(widths_in(font, widest.words()));
 }
 
 std::array<std::wstring, 4> widest_results(MoneyForm form, HFONT font) {
