@@ -50,11 +50,15 @@ std::size_t suffix_in(std::string_view text, const std::array<std::string_view, 
     return 0;
 }
 
+}  // namespace
+
 std::string_view trim_blanks(std::string_view text) {
     while (const auto n = prefix_in(text, kBlanks)) text.remove_prefix(n);
     while (const auto n = suffix_in(text, kBlanks)) text.remove_suffix(n);
     return text;
 }
+
+namespace {
 
 enum class Sign { none, plus, minus };
 

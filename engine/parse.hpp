@@ -73,6 +73,9 @@ Parsed parse_number(std::string_view text, const Separators& separators);
 // digits alone, as parse_number gives them, and much sooner.
 std::optional<Amount> plain_amount(std::string_view text, std::string_view decimal);
 
+// The text without the blanks at either end (space, tab, no-break spaces, CR, LF).
+std::string_view trim_blanks(std::string_view text);
+
 // The currency a mark names, in any letter case: "€", "eur", "lt" or "ltl".
 std::optional<Currency> currency_named(std::string_view mark);
 

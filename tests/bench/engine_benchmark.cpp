@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "block.hpp"
 #include "number_words.hpp"
 #include "request.hpp"
 
@@ -50,6 +51,21 @@ void BM_RequestMegabyte(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(huge.size()));
 }
 BENCHMARK(BM_RequestMegabyte)->Unit(benchmark::kMillisecond);
+
+// A column of 10 000 amounts copied from a spreadsheet, written in words at a
+// press of the hotkey.
+void BM_Block(benchmark::State& state) {
+    const auto texts = amounts();
+    std::string column;
+    for (std::size_t i = 0; i < 10'000; ++i) column += texts[i % texts.size()] + "\r\n";
+    const numora::Separators separators{",", "\u00A0", true};
+    for (auto _ : state) {
+        auto outcome = numora::request_block(column, separators, numora::Style{});
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.SetItemsProcessed(state.iterations() * 10'000);
+}
+BENCHMARK(BM_Block)->Unit(benchmark::kMillisecond);
 
 void BM_Versk(benchmark::State& state) {
     double n = 123'456'789;
