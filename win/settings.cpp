@@ -1,8 +1,9 @@
 #include "settings.hpp"
 
-#include <string_view>
-
+#include <algorithm>
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "letter_case.hpp"
 #include "scoped_win.hpp"
@@ -14,6 +15,7 @@ namespace {
 constexpr wchar_t kCurrency[] = L"Currency";
 constexpr wchar_t kTopMost[] = L"TopMost";
 constexpr wchar_t kForm[] = L"Form";
+constexpr wchar_t kHotkey[] = L"Hotkey";
 constexpr wchar_t kEur[] = L"Eur";
 constexpr wchar_t kLt[] = L"Lt";
 
@@ -25,20 +27,31 @@ bool read_value(HKEY key, const wchar_t* name, DWORD type, void* data, DWORD siz
            found == type;
 }
 
-// A short text value, as UTF-8; empty when missing, of another type or too long.
-std::string read_text(HKEY key, const wchar_t* name) {
-    wchar_t text[8]{};  // zeroed: a stored text may lack its terminating null
-    if (!read_value(key, name, REG_SZ, text, sizeof text - sizeof text[0])) return {};
-    return to_utf8(text);
+// A short text value; nothing when missing, of another type or too long.
+std::optional<std::wstring> read_text(HKEY key, const wchar_t* name) {
+    wchar_t text[32]{};  // zeroed: a stored text may lack its terminating null
+    if (!read_value(key, name, REG_SZ, text, sizeof text - sizeof text[0])) return std::nullopt;
+    return text;
+}
+
+std::string read_text_utf8(HKEY key, const wchar_t* name) {
+    return to_utf8(read_text(key, name).value_or(L""));
 }
 
 // "Eur" in any letter case; any other text is no choice of euros.
 bool reads_euro(HKEY key) {
-    return equals_ignoring_case(read_text(key, kCurrency), "eur");
+    return equals_ignoring_case(read_text_utf8(key, kCurrency), "eur");
 }
 
 MoneyForm reads_form(HKEY key) {
-    return money_form_named(read_text(key, kForm)).value_or(MoneyForm::mark);
+    return money_form_named(read_text_utf8(key, kForm)).value_or(MoneyForm::mark);
+}
+
+Chord reads_hotkey(HKEY key) {
+    const auto text = read_text(key, kHotkey);
+    const auto chord = chord_named(text.value_or(L"?"));
+    const bool usable = chord && (*chord == kNoChord || fault_of(*chord) == ChordFault::none);
+    return usable ? *chord : Chord{};
 }
 
 bool reads_top_most(HKEY key) {
@@ -67,7 +80,88 @@ bool write_text(const wchar_t* path, const wchar_t* name, std::wstring_view text
                        static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
+// The names of the keys a chord may end in, besides letters, digits and
+// F1 to F24.
+struct KeyName {
+    UINT key;
+    std::wstring_view name;
+};
+constexpr std::array<KeyName, 8> kKeyNames{{
+    {VK_INSERT, L"Insert"},
+    {VK_DELETE, L"Delete"},
+    {VK_HOME, L"Home"},
+    {VK_END, L"End"},
+    {VK_PRIOR, L"PageUp"},
+    {VK_NEXT, L"PageDown"},
+    {VK_PAUSE, L"Pause"},
+    {VK_SPACE, L"Space"},
+}};
+constexpr std::array<KeyName, 3> kModifierNames{{
+    {MOD_CONTROL, L"Ctrl"},
+    {MOD_ALT, L"Alt"},
+    {MOD_SHIFT, L"Shift"},
+}};
+
+bool same_ignoring_case(std::wstring_view a, std::wstring_view b) {
+    return a.size() == b.size() &&
+           CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+std::wstring key_name(UINT key) {
+    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
+        return std::wstring(1, static_cast<wchar_t>(key));
+    }
+    if (key >= VK_F1 && key <= VK_F24) return L"F" + std::to_wstring(key - VK_F1 + 1);
+    for (const auto& [named, name] : kKeyNames) {
+        if (named == key) return std::wstring(name);
+    }
+    return {};
+}
+
+std::optional<UINT> key_named(std::wstring_view name) {
+    for (UINT key = 1; key <= 0xFE; ++key) {
+        const std::wstring known = key_name(key);
+        if (!known.empty() && same_ignoring_case(known, name)) return key;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+ChordFault fault_of(Chord chord) {
+    const bool ctrl = (chord.modifiers & MOD_CONTROL) != 0;
+    const bool alt = (chord.modifiers & MOD_ALT) != 0;
+    if (ctrl && alt) return ChordFault::ctrl_and_alt;
+    if (!ctrl && !alt) return ChordFault::no_ctrl_or_alt;
+    return key_name(chord.key).empty() ? ChordFault::unnamed_key : ChordFault::none;
+}
+
+std::wstring name_of(Chord chord) {
+    std::wstring name;
+    for (const auto& [modifier, modifier_name] : kModifierNames) {
+        if ((chord.modifiers & modifier) != 0) name += std::wstring(modifier_name) + L"+";
+    }
+    return chord == kNoChord ? std::wstring() : name + key_name(chord.key);
+}
+
+std::optional<Chord> chord_named(std::wstring_view name) {
+    if (name.empty()) return kNoChord;
+    Chord chord{0, 0};
+    for (std::size_t plus; (plus = name.find(L'+')) != std::wstring_view::npos;) {
+        const auto found = std::find_if(
+            kModifierNames.begin(), kModifierNames.end(),
+            [&](const KeyName& m) { return same_ignoring_case(m.name, name.substr(0, plus)); });
+        if (found == kModifierNames.end() || (chord.modifiers & found->key) != 0)
+            return std::nullopt;
+        chord.modifiers |= found->key;
+        name.remove_prefix(plus + 1);
+    }
+    const auto key = key_named(name);
+    if (!key) return std::nullopt;
+    chord.key = *key;
+    return chord;
+}
 
 Settings read_settings(const wchar_t* path) {
     HKEY opened = nullptr;
@@ -77,7 +171,8 @@ Settings read_settings(const wchar_t* path) {
     const ScopedKey key(opened);
     return {.euro = reads_euro(key.get()),
             .top_most = reads_top_most(key.get()),
-            .form = reads_form(key.get())};
+            .form = reads_form(key.get()),
+            .hotkey = reads_hotkey(key.get())};
 }
 
 bool write_euro(bool euro, const wchar_t* path) {
@@ -86,6 +181,10 @@ bool write_euro(bool euro, const wchar_t* path) {
 
 bool write_form(MoneyForm form, const wchar_t* path) {
     return write_text(path, kForm, to_wide(name_of(form)));
+}
+
+bool write_hotkey(Chord hotkey, const wchar_t* path) {
+    return write_text(path, kHotkey, name_of(hotkey));
 }
 
 bool write_top_most(bool top_most, const wchar_t* path) {
