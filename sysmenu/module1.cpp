@@ -1,6 +1,7 @@
 #include "module1.hpp"
 
 #include <cstddef>
+#include <string>
 
 namespace Module1 {
 
@@ -14,8 +15,10 @@ constexpr wchar_t kAboutText[] =
     L"\r\n"
     L"Prieš sumą ar po jos įrašę € arba Eur ar meniu pažymėję „Eurai“, gausite sumą eurais. "
     L"Meniu „Kaip rašyti sumą“: „Penki Eur 25 ct“, „Penki eurai 25 ct“ arba "
-    L"„Penki eurai dvidešimt penki centai“. Nustatymai įsimenami registre "
-    L"HKEY_CURRENT_USER\\Software\\Numora (Currency, TopMost, Form).\r\n"
+    L"„Penki eurai dvidešimt penki centai“. "
+    L"Nukopijuokite sumą ar stulpelį sumų, spauskite Ctrl+Shift+F11 ir įklijuokite žodžius "
+    L"(meniu „Spartusis klavišas“ jį keičia ar išjungia). Nustatymai įsimenami registre "
+    L"HKEY_CURRENT_USER\\Software\\Numora (Currency, TopMost, Form, Hotkey).\r\n"
     L"\r\n"
     L"Naudokitės ir džiaukitės !\r\n"
     L"\r\n"
@@ -43,6 +46,14 @@ HMENU forms_menu(numora::MoneyForm form) {
     CheckMenuRadioItem(menu, command_of(numora::MoneyForm::mark),
                        command_of(numora::MoneyForm::full), command_of(form), MF_BYCOMMAND);
     return menu;
+}
+
+// T is no other item's access key, in English or in Lithuanian.
+std::wstring hotkey_item(std::wstring_view chord, bool taken) {
+    std::wstring text = L"Spar&tusis klavišas: ";
+    text += chord.empty() ? L"išjungtas" : chord;
+    if (taken) text += L" (užimtas)";
+    return text + L"...";
 }
 
 }  // namespace
@@ -74,8 +85,14 @@ void extend_system_menu(HWND hwnd, bool euro, bool top_most, numora::MoneyForm f
     AppendMenuW(menu, MF_STRING | check_flag(top_most), kTopMostCommand, L"&Visada viršuje");
     // The menu owns the submenu and destroys it with the window.
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(forms_menu(form)), kFormsMenu);
+    AppendMenuW(menu, MF_STRING, kHotkeyCommand, hotkey_item({}, false).c_str());
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kAboutCommand, L"Apie...");
+}
+
+void show_hotkey(HWND hwnd, std::wstring_view chord, bool taken) {
+    ModifyMenuW(GetSystemMenu(hwnd, FALSE), kHotkeyCommand, MF_BYCOMMAND | MF_STRING,
+                kHotkeyCommand, hotkey_item(chord, taken).c_str());
 }
 
 void show_checked(HWND hwnd, int command, bool checked) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 #include "format.hpp"
 
@@ -19,6 +20,8 @@ inline constexpr int kTopMostCommand = 1001;
 // The radio items of the submenu "Kaip rašyti sumą", one per money form in
 // the order of MoneyForm.
 inline constexpr std::array<int, 3> kFormCommands{1002, 1003, 1004};
+// The item that shows the hotkey in force and opens the dialog that changes it.
+inline constexpr int kHotkeyCommand = 1005;
 
 // The money form a command chooses, or nothing for any other command.
 std::optional<numora::MoneyForm> form_chosen(WPARAM command);
@@ -31,6 +34,9 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 // Before the window is first shown: the settings' items, checked and chosen
 // as they are set, then "Apie...".
 void extend_system_menu(HWND hwnd, bool euro, bool top_most, numora::MoneyForm form);
+// Shows the hotkey's chord by name (empty: none), and whether another
+// program holds it, in its item.
+void show_hotkey(HWND hwnd, std::wstring_view chord, bool taken);
 // Shows a settings item's check mark, or takes it away.
 void show_checked(HWND hwnd, int command, bool checked);
 // Puts the radio mark on the form's item alone.

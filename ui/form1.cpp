@@ -5,7 +5,9 @@
 #include <string>
 #include <utility>
 
+#include "block.hpp"
 #include "clipboard.hpp"
+#include "hotkey_dialog.hpp"
 #include "module1.hpp"
 #include "pictures.hpp"
 #include "request.hpp"
@@ -20,6 +22,10 @@ constexpr wchar_t kTitle[] = L"Suma žodžiais";
 constexpr wchar_t kAppTitle[] = L"Numora";
 constexpr wchar_t kClipboardFailed[] = L"Nepavyko įdėti teksto į iškarpinę";
 constexpr wchar_t kSettingNotKept[] = L"Nustatymas galioja, bet nepavyko jo įsiminti";
+constexpr wchar_t kClipboardUnread[] = L"Nepavyko paimti teksto iš iškarpinės";
+constexpr wchar_t kNoText[] = L"Iškarpinėje nėra teksto";
+constexpr wchar_t kAmountsWritten[] = L"Sumos žodžiais iškarpinėje: ";
+constexpr int kHotkeyId = 1;
 
 Form1* self_of(HWND hwnd) {
     return reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -49,9 +55,18 @@ bool Form1::Form_Load(int show) {
     }
     // The word tables are compile-time data: nothing to fill at load.
     Module1::extend_system_menu(hwnd_, settings_.euro, settings_.top_most, settings_.form);
+    use_hotkey(settings_.hotkey);
     ShowWindow(hwnd_, show);
     SetFocus(control(kText1));
     Module1::install(hwnd_);
+    return true;
+}
+
+bool Form1::bring_running_forward() {
+    HWND running = FindWindowW(kClassName, nullptr);
+    if (running == nullptr) return false;
+    // This program was just started by the user: it may give the foreground away.
+    SetForegroundWindow(running);
     return true;
 }
 
@@ -82,6 +97,11 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SYSCOMMAND:
             if (OnSysCommand(wParam)) return 0;
             return DefWindowProcW(hwnd_, message, wParam, lParam);
+        case WM_HOTKEY:
+            if (wParam == kHotkeyId) OnHotKey();
+            return 0;
+        case kTakeHotkey:
+            return OnTakeHotkey(*reinterpret_cast<const win::Chord*>(lParam));
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
@@ -227,6 +247,10 @@ bool Form1::OnSysCommand(WPARAM command) {
         choose_form(*form);
         return true;
     }
+    if (command == Module1::kHotkeyCommand) {
+        change_hotkey(instance_, hwnd_, settings_.hotkey);
+        return true;
+    }
     if (command != Module1::kEuroCommand && command != Module1::kTopMostCommand) return false;
     toggle_setting(static_cast<int>(command));
     return true;
@@ -312,15 +336,19 @@ void Form1::show_message(const wchar_t* text) const {
     MessageBoxW(hwnd_, text, kAppTitle, MB_OK);
 }
 
+// What the options, the check boxes and the settings say, as one style.
+Style Form1::style() const {
+    return {.money = checked(kOption1),
+            .first_capital = checked(kCheck1),
+            .all_capitals = checked(kCheck2),
+            .currency = settings_.euro ? kEuro : kLitas,
+            .form = settings_.form};
+}
+
 void Form1::Command1_Click() {
     const auto separators = win::user_separators();
-    const Style style{.money = checked(kOption1),
-                      .first_capital = checked(kCheck1),
-                      .all_capitals = checked(kCheck2),
-                      .currency = settings_.euro ? kEuro : kLitas,
-                      .form = settings_.form};
     const auto typed = win::to_utf8(win::window_text(control(kText1)));
-    const auto outcome = request(typed, separators.view(true), style);
+    const auto outcome = request(typed, separators.view(true), style());
     if (!outcome.accepted()) {
         show_message(win::to_wide(outcome.text).c_str());
         // A refusal never touches the clipboard: the user's copy stays there.
@@ -329,9 +357,85 @@ void Form1::Command1_Click() {
     }
     SetWindowTextW(control(kLabel1), win::to_wide(outcome.text).c_str());
     Check2_Click();
-    if (!win::put_clipboard_text(hwnd_, win::window_text(control(kLabel1)))) {
-        show_message(kClipboardFailed);
+    if (!put_on_clipboard(win::window_text(control(kLabel1)))) show_message(kClipboardFailed);
+}
+
+// Copy, press, paste: the clipboard's amount, or block of them, in words in
+// its place, as the window would write it. A refusal changes nothing there:
+// the window comes forward with the refused text and says why.
+void Form1::OnHotKey() {
+    // A held chord repeats: while the words are still there, or a message
+    // about the last press is open, there is nothing to do.
+    if (answering_ || GetClipboardSequenceNumber() == written_) return;
+    const auto clipboard = win::get_clipboard_text(hwnd_);
+    if (clipboard.status != win::ClipboardText::Status::text) {
+        const bool busy = clipboard.status == win::ClipboardText::Status::busy;
+        come_forward_with(win::window_text(control(kText1)), busy ? kClipboardUnread : kNoText);
+        return;
     }
+    const auto separators = win::user_separators();
+    const auto outcome =
+        request_block(win::to_utf8(clipboard.text), separators.view(true), style());
+    if (outcome.refusal != Refusal::none) {
+        come_forward_with(win::to_wide(outcome.cell), win::to_wide(message_of(outcome)).c_str());
+        return;
+    }
+    if (outcome.amounts == 0) {
+        come_forward_with(win::window_text(control(kText1)), kNoText);
+        return;
+    }
+    const std::wstring words = win::to_wide(outcome.text);
+    SetWindowTextW(control(kText1), win::to_wide(outcome.cell).c_str());
+    SetWindowTextW(control(kLabel1),
+                   outcome.single
+                       ? words.c_str()
+                       : (kAmountsWritten + win::to_wide(std::to_string(outcome.amounts))).c_str());
+    Check2_Click();
+    if (!put_on_clipboard(words))
+        come_forward_with(win::window_text(control(kText1)), kClipboardFailed);
+}
+
+// In front, the text in the box and the message over it; then the box has
+// the focus for a correction.
+void Form1::come_forward_with(const std::wstring& typed, const wchar_t* message) {
+    answering_ = true;
+    SetForegroundWindow(hwnd_);
+    SetWindowTextW(control(kText1), typed.c_str());
+    focus_ = control(kText1);
+    show_message(message);
+    SetFocus(control(kText1));
+    answering_ = false;
+}
+
+// Words put on the clipboard; a hotkey pressed while they are still there
+// finds nothing new to write.
+bool Form1::put_on_clipboard(const std::wstring& text) {
+    if (!win::put_clipboard_text(hwnd_, text)) return false;
+    written_ = GetClipboardSequenceNumber();
+    return true;
+}
+
+// The chord as the hotkey in place of the one in force; none for kNoChord.
+// False when another program holds it.
+bool Form1::use_hotkey(win::Chord chord) {
+    UnregisterHotKey(hwnd_, kHotkeyId);
+    hotkey_taken_ = chord != win::kNoChord &&
+                    !RegisterHotKey(hwnd_, kHotkeyId, chord.modifiers | MOD_NOREPEAT, chord.key);
+    Module1::show_hotkey(hwnd_, win::name_of(chord), hotkey_taken_);
+    return !hotkey_taken_;
+}
+
+// From the hotkey dialog: a chord taken is kept, and written down when it
+// is a change; one another program holds leaves the one before in force.
+BOOL Form1::OnTakeHotkey(const win::Chord& chord) {
+    if (!use_hotkey(chord)) {
+        use_hotkey(settings_.hotkey);
+        return FALSE;
+    }
+    if (chord == settings_.hotkey) return TRUE;
+    settings_.hotkey = chord;
+    if (!win::write_hotkey(chord)) show_message(kSettingNotKept);
+    return TRUE;
 }
 
 void Form1::Check2_Click() {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 
 #include "control_ids.hpp"
 #include "layout.hpp"
@@ -20,6 +21,8 @@ public:
 
     // Creates the window and runs the load sequence; false if it could not be created.
     bool Form_Load(int show);
+    // Brings the window of a Numora already running to the front; false if none is found.
+    static bool bring_running_forward();
     // What the first paint can do without, once it is done.
     void after_first_paint();
     HWND hwnd() const { return hwnd_; }
@@ -36,6 +39,8 @@ private:
     void OnActivate(WPARAM state);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     bool OnSysCommand(WPARAM command);
+    void OnHotKey();
+    BOOL OnTakeHotkey(const win::Chord& chord);
     LRESULT OnCtlColorStatic(HDC dc, HWND control);
     void OnClose();
 
@@ -54,16 +59,23 @@ private:
     HFONT font_for(const ControlDesign& design) const;
     HWND control(ControlId id) const { return GetDlgItem(hwnd_, id); }
     bool checked(ControlId id) const;
+    Style style() const;
     void show_message(const wchar_t* text) const;
+    void come_forward_with(const std::wstring& typed, const wchar_t* message);
+    bool put_on_clipboard(const std::wstring& text);
+    bool use_hotkey(win::Chord chord);
     void toggle_setting(int command);
     void choose_form(MoneyForm form);
     void set_top_most(bool on);
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
-    HWND focus_ = nullptr;    // the control that had the focus when the window lost it
-    HWND tips_ = nullptr;     // the tooltips, owned by the window
-    win::Settings settings_;  // read at load, changed from the system menu
+    HWND focus_ = nullptr;       // the control that had the focus when the window lost it
+    HWND tips_ = nullptr;        // the tooltips, owned by the window
+    win::Settings settings_;     // read at load, changed from the system menu
+    bool hotkey_taken_ = false;  // another program holds the chord of settings_.hotkey
+    DWORD written_ = 0;          // the clipboard's sequence number once the words were put there
+    bool answering_ = false;     // a hotkey's message box is open: a held chord's repeats wait
     std::array<win::ScopedFont, 4> fonts_;  // indexed by FontKind
     win::ScopedBitmap cross_;
     win::ScopedBitmap question_;

@@ -48,6 +48,7 @@ using ScopedFont = Scoped<HFONT, delete_object<HFONT>>;
 using ScopedBitmap = Scoped<HBITMAP, delete_object<HBITMAP>>;
 using ScopedGlobal = Scoped<HGLOBAL, free_global>;
 using ScopedKey = Scoped<HKEY, close_key>;
+using ScopedHandle = Scoped<HANDLE, CloseHandle>;
 
 // Global memory locked for as long as this lives.
 class LockedGlobal {

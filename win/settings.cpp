@@ -112,7 +112,7 @@ std::wstring key_name(UINT key) {
     if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
         return std::wstring(1, static_cast<wchar_t>(key));
     }
-    if (key >= VK_F1 && key <= VK_F24) return L"F" + std::to_wstring(key - VK_F1 + 1);
+    if (key >= VK_F1 && key <= VK_F24) return L"F" + to_wide(std::to_string(key - VK_F1 + 1));
     for (const auto& [named, name] : kKeyNames) {
         if (named == key) return std::wstring(name);
     }

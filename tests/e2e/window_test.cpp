@@ -367,8 +367,8 @@ TEST(Window, AboutCommandShowsTheAboutText) {
     ASSERT_EQ(lines.size(), 7u) << testing::PrintToString(box->text);
     EXPECT_TRUE(box->text.ends_with(L"\r\n"));
     // How to write euros, the three ways of writing money, where settings are kept.
-    for (const wchar_t* said :
-         {L"€ arba Eur", L"„Penki eurai 25 ct“", L"Numora (Currency, TopMost, Form)"}) {
+    for (const wchar_t* said : {L"€ arba Eur", L"„Penki eurai 25 ct“", L"spauskite Ctrl+Shift+F11",
+                                L"Numora (Currency, TopMost, Form, Hotkey)"}) {
         EXPECT_NE(lines[2].find(said), std::wstring::npos) << testing::PrintToString(said);
     }
     EXPECT_EQ(lines[4], L"Naudokitės ir džiaukitės !");

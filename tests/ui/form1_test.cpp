@@ -68,7 +68,8 @@ class Form1Test : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+        const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                            ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS};
         InitCommonControlsEx(&controls);
         form_ = new Form1(GetModuleHandleW(nullptr));
         ASSERT_TRUE(form_->Form_Load(SW_SHOWNOACTIVATE));
@@ -362,17 +363,21 @@ std::wstring access_keys(HMENU menu) {
 TEST_F(Form1Test, SystemMenuItemsAndTheirAccessKeys) {
     HMENU menu = GetSystemMenu(form_->hwnd(), FALSE);
     const int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 6);
-    const std::array<UINT, 6> last{0, Module1::kEuroCommand, Module1::kTopMostCommand, UINT(-1),
-                                   0, Module1::kAboutCommand};
+    const std::array<UINT, 7> last{
+        0, Module1::kEuroCommand, Module1::kTopMostCommand, UINT(-1), Module1::kHotkeyCommand,
+        0, Module1::kAboutCommand};
+    ASSERT_GE(count, static_cast<int>(last.size()));
     for (std::size_t i = 0; i < last.size(); ++i) {
-        EXPECT_EQ(GetMenuItemID(menu, count - 6 + static_cast<int>(i)), last[i]) << i;
+        EXPECT_EQ(GetMenuItemID(menu, count - 7 + static_cast<int>(i)), last[i]) << i;
     }
     const std::wstring keys = access_keys(menu);
-    for (const wchar_t key : {L'E', L'V', L'K'}) {
+    for (const wchar_t key : {L'E', L'V', L'K', L'T'}) {
         EXPECT_EQ(std::count(keys.begin(), keys.end(), key), 1) << testing::PrintToString(keys);
     }
-    HMENU forms = GetSubMenu(menu, count - 3);
+    wchar_t hotkey[64] = L"";
+    GetMenuStringW(menu, Module1::kHotkeyCommand, hotkey, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(hotkey, L"Spar&tusis klavišas: Ctrl+Shift+F11...");
+    HMENU forms = GetSubMenu(menu, count - 4);
     ASSERT_NE(forms, nullptr);
     ASSERT_EQ(GetMenuItemCount(forms), 3);
     for (int i = 0; i < 3; ++i) {

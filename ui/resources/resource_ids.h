@@ -4,3 +4,9 @@
 #define IDI_NUMORA 1
 #define IDB_PICTURE1 101
 #define IDR_PICTURE2_GIF 102
+
+/* The dialog that changes the hotkey, and its controls. */
+#define IDD_HOTKEY 201
+#define IDC_CHORD 202
+#define IDC_OFF 203
+#define IDC_SAYS 204
