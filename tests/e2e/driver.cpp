@@ -243,6 +243,60 @@ void App::request(std::wstring_view typed) const {
     settle();
 }
 
+std::optional<DWORD> run_another(Duration limit) {
+    std::wstring command = L"\"" + environment(L"NUMORA_EXE") + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return std::nullopt;
+    }
+    std::optional<DWORD> code;
+    if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0) {
+        DWORD exit_code = 0;
+        GetExitCodeProcess(process.hProcess, &exit_code);
+        code = exit_code;
+    } else {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+DWORD WINAPI OtherWindow::run(void* context) {
+    auto* self = static_cast<OtherWindow*>(context);
+    self->window_ =
+        CreateWindowExW(0, L"STATIC", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
+                        300, 120, nullptr, nullptr, nullptr, nullptr);
+    SetEvent(self->ready_);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+    DestroyWindow(self->window_);
+    return 0;
+}
+
+OtherWindow::OtherWindow() : ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    thread_ = CreateThread(nullptr, 0, &OtherWindow::run, this, 0, nullptr);
+    WaitForSingleObject(ready_, 5000);
+}
+
+OtherWindow::~OtherWindow() {
+    PostThreadMessageW(GetThreadId(thread_), WM_QUIT, 0, 0);
+    WaitForSingleObject(thread_, 5000);
+    CloseHandle(thread_);
+    CloseHandle(ready_);
+}
+
+void OtherWindow::activate() const {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        SetForegroundWindow(window_);
+        if (wait_until([&] { return GetForegroundWindow() == window_; })) return;
+    }
+    throw StepFailed("step 'bring another window to the front' took no effect, tried twice");
+}
+
 bool App::running() const {
     return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }

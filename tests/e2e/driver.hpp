@@ -79,6 +79,7 @@ public:
     bool running() const;
     std::optional<DWORD> wait_exit(Duration limit = 5000ms) const;  // the exit code
     DWORD thread() const { return thread_; }
+    HANDLE process() const { return process_.hProcess; }
 
 private:
     static void note_retry(std::string_view name, const std::string& found);
@@ -87,6 +88,27 @@ private:
     PROCESS_INFORMATION process_{};
     HWND form_ = nullptr;
     DWORD thread_ = 0;
+};
+
+// Starts another numora.exe and waits for it to end: its exit code.
+std::optional<DWORD> run_another(Duration limit = 10000ms);
+
+// A window of another program, in front: its own thread answers its messages.
+class OtherWindow {
+public:
+    OtherWindow();
+    ~OtherWindow();
+    OtherWindow(const OtherWindow&) = delete;
+    OtherWindow& operator=(const OtherWindow&) = delete;
+    HWND hwnd() const { return window_; }
+    void activate() const;  // in front, confirmed
+
+private:
+    static DWORD WINAPI run(void* self);
+
+    HANDLE thread_ = nullptr;
+    HANDLE ready_ = nullptr;
+    HWND window_ = nullptr;
 };
 
 // Keys as the keyboard sends them to the foreground window.

@@ -1,6 +1,10 @@
 // The real numora.exe, started and driven from outside as a user drives it.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -11,6 +15,7 @@
 #include "driver.hpp"
 #include "layout.hpp"
 #include "module1.hpp"
+#include "resource_ids.h"
 #include "settings.hpp"
 #include "widest.hpp"
 #include "win_text.hpp"
@@ -85,6 +90,11 @@ void expect_result(const App& app, const std::wstring& expected) {
         << "label: " << testing::PrintToString(app.text(kLabel1));
     EXPECT_TRUE(wait_until([&] { return clipboard_text() == expected; }))
         << "clipboard: " << testing::PrintToString(clipboard_text().value_or(L"(none)"));
+}
+
+// The hotkey's chord, Ctrl+Shift with a key.
+void press_hotkey(WORD key = VK_F11) {
+    press({VK_CONTROL, VK_SHIFT, key});
 }
 
 TEST(Window, StartsAsDesigned) {
@@ -516,6 +526,54 @@ void expect_widest_inside(const App& app) {
     app.set_checked(kCheck2, false);
 }
 
+// The hotkey's dialog, opened from the system menu: a chord with Ctrl and Alt,
+// and one another program holds, are refused there, saying why; another is
+// taken, kept and in force at the next start.
+TEST_F(Settings, TheHotkeyIsChosenInItsDialogAndKept) {
+    const auto dialog_of = [](const App& app) {
+        HWND found = nullptr;
+        wait_until([&] {
+            found = FindWindowW(L"#32770", L"Spartusis klavišas");
+            return found != nullptr && IsWindowVisible(found) && GetParent(found) == app.form();
+        });
+        return found;
+    };
+    const auto says = [](HWND dialog) {
+        wchar_t text[256] = L"";
+        SendMessageTimeoutW(GetDlgItem(dialog, IDC_SAYS), WM_GETTEXT, 256,
+                            reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+        return std::wstring(text);
+    };
+    const auto try_chord = [](HWND dialog, BYTE flags, WORD key) {
+        SendMessageTimeoutW(GetDlgItem(dialog, IDC_CHORD), HKM_SETHOTKEY, MAKEWORD(key, flags), 0,
+                            SMTO_ABORTIFHUNG, 2000, nullptr);
+        SendMessageTimeoutW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                            nullptr);
+    };
+    {
+        App app;
+        choose(app, {'T'});
+        HWND dialog = dialog_of(app);
+        ASSERT_NE(dialog, nullptr) << "Alt+Space, T opened no dialog";
+        try_chord(dialog, HOTKEYF_CONTROL | HOTKEYF_ALT, VK_F11);
+        EXPECT_TRUE(wait_until([&] { return says(dialog).find(L"AltGr") != std::wstring::npos; }));
+        ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT, VK_F9));
+        try_chord(dialog, HOTKEYF_CONTROL | HOTKEYF_SHIFT, VK_F9);
+        EXPECT_TRUE(
+            wait_until([&] { return says(dialog).find(L"kita programa") != std::wstring::npos; }));
+        UnregisterHotKey(nullptr, 1);
+        try_chord(dialog, HOTKEYF_CONTROL | HOTKEYF_SHIFT, VK_F10);
+        EXPECT_TRUE(wait_until([&] { return !IsWindow(dialog); }));
+        EXPECT_TRUE(wait_until([] {
+            return win::read_settings().hotkey == win::Chord{MOD_CONTROL | MOD_SHIFT, VK_F10};
+        }));
+    }
+    App app;
+    ASSERT_TRUE(set_clipboard_text(L"6"));
+    press_hotkey(VK_F10);
+    EXPECT_TRUE(wait_until([] { return clipboard_text() == L"Šeši Lt"; }));
+}
+
 TEST_F(Settings, MoneyFormsAreChosenFromTheSubmenuAndKept) {
     const std::wstring typed = with_separators(L"21D50 €");
     {
@@ -533,6 +591,85 @@ TEST_F(Settings, MoneyFormsAreChosenFromTheSubmenuAndKept) {
     App app;
     app.request(with_separators(L"0D10"));
     expect_result(app, L"Nulis litų dešimt centų");
+}
+
+// Copy, press, paste, with another program's window in front all along.
+TEST(Window, TheHotkeyWritesWhatWasCopiedInItsPlace) {
+    App app;
+    const OtherWindow other;
+    struct Step {
+        const wchar_t* copied;  // D: the user's decimal separator
+        const wchar_t* words;
+        const wchar_t* box;
+        const wchar_t* label;
+    };
+    constexpr std::array<Step, 2> kSteps{{
+        {L"12D50 €\r\n", L"Dvylika Eur 50 ct", L"12D50 €", L"Dvylika Eur 50 ct"},
+        {L"1\r\n2\r\n\r\n3\t4\r\n", L"Vienas Lt\r\nDu Lt\r\n\r\nTrys Lt\tKeturi Lt", L"1",
+         L"Sumos žodžiais iškarpinėje: 4"},
+    }};
+    for (const Step& step : kSteps) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(step.copied)));
+        ASSERT_TRUE(set_clipboard_text(with_separators(step.copied)));
+        other.activate();
+        press_hotkey();
+        EXPECT_TRUE(wait_until([&] { return clipboard_text() == step.words; }))
+            << testing::PrintToString(clipboard_text().value_or(L"(none)"));
+        EXPECT_EQ(app.text(kText1), with_separators(step.box));
+        EXPECT_EQ(app.text(kLabel1), step.label);
+        EXPECT_EQ(GetForegroundWindow(), other.hwnd()) << "Numora took the focus";
+        // A held chord repeats: with its own words there, nothing more happens.
+        press_hotkey();
+        app.settle();
+        EXPECT_FALSE(wait_message_box(app, 700ms).has_value());
+        EXPECT_EQ(clipboard_text(), step.words);
+    }
+}
+
+TEST(Window, TheHotkeyRefusesAndChangesNothing) {
+    App app;
+    const OtherWindow other;
+    struct Step {
+        const wchar_t* copied;  // nullptr: no text on the clipboard
+        const wchar_t* message;
+        const wchar_t* box;
+    };
+    constexpr std::array<Step, 4> kSteps{{
+        {L"1\r\n2\r\nabc\r\n", L"Eilutė 3: Turi būti skaičius", L"abc"},
+        {L"1\t-2", L"Eilutė 1, stulpelis 2: Skaičius negali būti neigiamas", L"-2"},
+        {L"1000000000", L"Apsiribokime milijonais !", L"1000000000"},
+        {nullptr, L"Iškarpinėje nėra teksto", L"1000000000"},
+    }};
+    for (const Step& step : kSteps) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(step.message)));
+        if (step.copied != nullptr) {
+            ASSERT_TRUE(set_clipboard_text(step.copied));
+        } else {
+            ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
+        }
+        other.activate();
+        press_hotkey();
+        const auto box = wait_message_box(app);
+        ASSERT_TRUE(box.has_value());
+        expect_plain_box(*box, step.message);
+        EXPECT_EQ(app.text(kText1), step.box);
+        DWORD process = 0;
+        GetWindowThreadProcessId(GetForegroundWindow(), &process);
+        EXPECT_EQ(process, GetProcessId(app.process())) << "Numora did not come forward";
+        close_message_box(*box);
+        EXPECT_EQ(clipboard_text(),
+                  step.copied != nullptr ? std::optional<std::wstring>(step.copied) : std::nullopt);
+        EXPECT_TRUE(wait_until([&] { return app.focused_id() == kText1; }));
+    }
+}
+
+TEST(Window, ASecondStartBringsTheFirstForward) {
+    App app;
+    const OtherWindow other;
+    other.activate();
+    EXPECT_EQ(run_another(), DWORD{0});
+    EXPECT_TRUE(wait_until([&] { return GetForegroundWindow() == app.form(); }));
+    EXPECT_TRUE(app.running());
 }
 
 TEST(Window, OtherSystemCommandsReachTheWindow) {

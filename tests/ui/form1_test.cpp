@@ -21,6 +21,7 @@
 
 #include "driver.hpp"
 #include "form1.hpp"
+#include "hotkey_dialog.hpp"
 #include "letter_case.hpp"
 #include "module1.hpp"
 #include "number_words.hpp"
@@ -71,14 +72,25 @@ protected:
         const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                             ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS};
         InitCommonControlsEx(&controls);
+        // Another program holds the hotkey's chord as the window starts.
+        ASSERT_TRUE(RegisterHotKey(nullptr, kHeld, MOD_CONTROL | MOD_SHIFT, VK_F11));
         form_ = new Form1(GetModuleHandleW(nullptr));
         ASSERT_TRUE(form_->Form_Load(SW_SHOWNOACTIVATE));
     }
     static void TearDownTestSuite() {
+        UnregisterHotKey(nullptr, kHeld);
         DestroyWindow(form_->hwnd());
         delete form_;
     }
     static HWND item(int id) { return GetDlgItem(form_->hwnd(), id); }
+    static std::wstring hotkey_item() {
+        wchar_t text[64] = L"";
+        GetMenuStringW(GetSystemMenu(form_->hwnd(), FALSE), Module1::kHotkeyCommand, text, 64,
+                       MF_BYCOMMAND);
+        return text;
+    }
+
+    static constexpr int kHeld = 7;
 
     static Form1* form_;
 };
@@ -374,9 +386,6 @@ TEST_F(Form1Test, SystemMenuItemsAndTheirAccessKeys) {
     for (const wchar_t key : {L'E', L'V', L'K', L'T'}) {
         EXPECT_EQ(std::count(keys.begin(), keys.end(), key), 1) << testing::PrintToString(keys);
     }
-    wchar_t hotkey[64] = L"";
-    GetMenuStringW(menu, Module1::kHotkeyCommand, hotkey, 64, MF_BYCOMMAND);
-    EXPECT_STREQ(hotkey, L"Spar&tusis klavišas: Ctrl+Shift+F11...");
     HMENU forms = GetSubMenu(menu, count - 4);
     ASSERT_NE(forms, nullptr);
     ASSERT_EQ(GetMenuItemCount(forms), 3);
@@ -384,6 +393,22 @@ TEST_F(Form1Test, SystemMenuItemsAndTheirAccessKeys) {
         EXPECT_EQ(GetMenuItemID(forms, i), UINT(Module1::kFormCommands[std::size_t(i)])) << i;
     }
     EXPECT_EQ(access_keys(forms), L"123");
+}
+
+// The hotkey's item shows the chord in force, and whether another program
+// holds it; a chord another holds, chosen in the dialog, leaves it as it was.
+TEST_F(Form1Test, TheHotkeysItemSaysWhetherItIsTaken) {
+    EXPECT_EQ(hotkey_item(), L"Spar&tusis klavišas: Ctrl+Shift+F11 (užimtas)...");
+    UnregisterHotKey(nullptr, kHeld);
+    const auto take = [](win::Chord chord) {
+        return SendMessageW(form_->hwnd(), kTakeHotkey, 0, reinterpret_cast<LPARAM>(&chord));
+    };
+    EXPECT_EQ(take({}), TRUE);
+    EXPECT_EQ(hotkey_item(), L"Spar&tusis klavišas: Ctrl+Shift+F11...");
+    ASSERT_TRUE(RegisterHotKey(nullptr, kHeld, MOD_CONTROL | MOD_SHIFT, VK_F9));
+    EXPECT_EQ(take({MOD_CONTROL | MOD_SHIFT, VK_F9}), FALSE);
+    EXPECT_EQ(hotkey_item(), L"Spar&tusis klavišas: Ctrl+Shift+F11...");
+    EXPECT_FALSE(win::read_settings().hotkey == (win::Chord{MOD_CONTROL | MOD_SHIFT, VK_F9}));
 }
 
 TEST_F(Form1Test, LongTextIsRefusedAtOnce) {
