@@ -39,7 +39,7 @@ public:
     }
 
 private:
-    bool add_cell(std::string_view cell, CellPlace place, BlockOutcome& outcome) const {
+    bool add_cell(std::string_view cell, const CellPlace& place, BlockOutcome& outcome) const {
         if (trim_blanks(cell).empty()) {  // left as it is
             outcome.text += cell;
             return true;

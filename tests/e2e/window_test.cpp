@@ -570,8 +570,10 @@ TEST_F(Settings, TheHotkeyIsChosenInItsDialogAndKept) {
     }
     App app;
     ASSERT_TRUE(set_clipboard_text(L"6"));
-    press_hotkey(VK_F10);
-    EXPECT_TRUE(wait_until([] { return clipboard_text() == L"Šeši Lt"; }));
+    app.step(
+        "Ctrl+Shift+F10", [] { press_hotkey(VK_F10); },
+        [] { return clipboard_text() == L"Šeši Lt"; },
+        [] { return "the clipboard holds " + win::to_utf8(clipboard_text().value_or(L"(none)")); });
 }
 
 TEST_F(Settings, MoneyFormsAreChosenFromTheSubmenuAndKept) {
@@ -612,9 +614,12 @@ TEST(Window, TheHotkeyWritesWhatWasCopiedInItsPlace) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(step.copied)));
         ASSERT_TRUE(set_clipboard_text(with_separators(step.copied)));
         other.activate();
-        press_hotkey();
-        EXPECT_TRUE(wait_until([&] { return clipboard_text() == step.words; }))
-            << testing::PrintToString(clipboard_text().value_or(L"(none)"));
+        app.step(
+            "Ctrl+Shift+F11", [] { press_hotkey(); },
+            [&] { return clipboard_text() == step.words; },
+            [] {
+                return "the clipboard holds " + win::to_utf8(clipboard_text().value_or(L"(none)"));
+            });
         EXPECT_EQ(app.text(kText1), with_separators(step.box));
         EXPECT_EQ(app.text(kLabel1), step.label);
         EXPECT_EQ(GetForegroundWindow(), other.hwnd()) << "Numora took the focus";
@@ -648,7 +653,10 @@ TEST(Window, TheHotkeyRefusesAndChangesNothing) {
             ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
         }
         other.activate();
-        press_hotkey();
+        app.step(
+            "Ctrl+Shift+F11", [] { press_hotkey(); },
+            [&] { return wait_message_box(app, 100ms).has_value(); },
+            [] { return std::string("no message box"); });
         const auto box = wait_message_box(app);
         ASSERT_TRUE(box.has_value());
         expect_plain_box(*box, step.message);
