@@ -669,6 +669,17 @@ TEST(Window, TheHotkeyRefusesAndChangesNothing) {
                   step.copied != nullptr ? std::optional<std::wstring>(step.copied) : std::nullopt);
         EXPECT_TRUE(wait_until([&] { return app.focused_id() == kText1; }));
     }
+    // Another program holds the clipboard open past the half second Numora waits.
+    const ClipboardHold hold;
+    ASSERT_TRUE(hold.held());
+    app.step(
+        "Ctrl+Shift+F11, the clipboard held", [] { press_hotkey(); },
+        [&] { return wait_message_box(app, 100ms).has_value(); },
+        [] { return std::string("no message box"); });
+    const auto box = wait_message_box(app);
+    ASSERT_TRUE(box.has_value());
+    expect_plain_box(*box, L"Nepavyko paimti teksto iš iškarpinės");
+    close_message_box(*box);
 }
 
 TEST(Window, ASecondStartBringsTheFirstForward) {
