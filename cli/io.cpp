@@ -24,9 +24,11 @@ long retried(Transfer transfer) {
 }
 
 #ifdef _WIN32
+unsigned chunk(std::size_t size) {
+    return static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX));
+}
 long write_some(int fd, const char* data, std::size_t size) {
-    const auto chunk = static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX));
-    return retried([&] { return long{_write(fd, data, chunk)}; });
+    return retried([&] { return long{_write(fd, data, chunk(size))}; });
 }
 #else
 long write_some(int fd, const char* data, std::size_t size) {
@@ -39,6 +41,14 @@ bool is_digit(char c) {
 }
 
 }  // namespace
+
+long read_some(int fd, char* data, std::size_t size) {
+#ifdef _WIN32
+    return retried([&] { return long{_read(fd, data, chunk(size))}; });
+#else
+    return retried([&] { return static_cast<long>(::read(fd, data, size)); });
+#endif
+}
 
 bool write_all(int fd, std::string_view text) {
     while (!text.empty()) {

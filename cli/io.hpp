@@ -13,6 +13,8 @@ namespace numora::cli {
 
 // Writes all of `text` to a file descriptor; false when it could not.
 bool write_all(int fd, std::string_view text);
+// One read from a file descriptor: the bytes read, 0 at its end, negative on an error.
+long read_some(int fd, char* data, std::size_t size);
 
 // Lines out, gathered into large blocks: bulk runs are bound by output.
 class Output {

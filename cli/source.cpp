@@ -1,18 +1,16 @@
 #include "source.hpp"
 
 #include <algorithm>
-#include <cerrno>
-#include <climits>
 #include <cstring>
 #include <string_view>
+
+#include "io.hpp"
 
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
 
 #include "console.hpp"
-#else
-#include <unistd.h>
 #endif
 
 namespace numora::cli {
@@ -41,19 +39,6 @@ HANDLE handle_of(int fd) {
 }
 #endif
 
-// One read; an interrupted one is made again.
-long read_fd(int fd, char* data, std::size_t size) {
-    for (;;) {
-#ifdef _WIN32
-        const long got =
-            _read(fd, data, static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX)));
-#else
-        const auto got = static_cast<long>(::read(fd, data, size));
-#endif
-        if (got >= 0 || errno != EINTR) return got;
-    }
-}
-
 }  // namespace
 
 Source::Source(int fd) : fd_(fd), raw_(kBlock) {
@@ -71,7 +56,7 @@ long Source::read_raw(char* data, std::size_t size) {
 #ifdef _WIN32
     if (console_) return win::read_console_utf16(handle_of(fd_), data, size);
 #endif
-    return read_fd(fd_, data, size);
+    return read_some(fd_, data, size);
 }
 
 // Reads until the first bytes tell whether a byte-order mark is there, and

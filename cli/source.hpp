@@ -14,12 +14,10 @@ namespace numora::cli {
 
 class Source {
 public:
-    // Room that read() needs at least: a character and what a split one left.
-    static constexpr std::size_t kLeast = 16;
-
     explicit Source(int fd);
 
-    // Up to `size` (at least kLeast) bytes of UTF-8 into `out`: the number
+    // Up to `size` (at least 16: a character and what a split one left)
+    // bytes of UTF-8 into `out`: the number
     // written, each decoded byte once; 0 at the end of input, -1 on an error.
     // Waits only when nothing at all is there to hand on.
     long read(char* out, std::size_t size);

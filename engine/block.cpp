@@ -1,5 +1,7 @@
 #include "block.hpp"
 
+#include <algorithm>
+
 namespace numora {
 namespace {
 
@@ -68,8 +70,7 @@ BlockOutcome request_block(std::string_view text, const Separators& separators,
     outcome.single = is_single(text);
     std::size_t lines = 0;
     for (std::size_t from = 0; from < text.size();) {
-        std::size_t end = from;
-        while (end < text.size() && line_end_at(text.substr(end)) == 0) ++end;
+        const std::size_t end = std::min(text.find_first_of("\r\n", from), text.size());
         if (!block.add_line(text.substr(from, end - from), ++lines, outcome)) {
             outcome.text.clear();
             return outcome;

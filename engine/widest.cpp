@@ -30,11 +30,11 @@ WidestAmount::WidestAmount(const Style& style) : cents_in_words_(style.form == M
     for (int hundreds = 0; hundreds <= 9; ++hundreds) {
         // The millions' words come first, in a capital where the style has
         // one: every result with millions is wider than one without.
-        std::string first = counted(hundreds * 100, nullptr, capitals);
+        const std::string words = counted(hundreds * 100, nullptr, capitals);
+        std::string first = words;
         if (!capitals && style.first_capital) make_first_upper(first);
         add(kMillionsHundreds, first);
-        add(kThousandsHundreds, counted(hundreds * 100, nullptr, capitals));
-        add(kUnitsHundreds, counted(hundreds * 100, nullptr, capitals));
+        add(kHundreds, words);
     }
     for (int rest = 0; rest <= 99; ++rest) {
         add(kMillionsRest, counted(rest, &kMillion, capitals));
@@ -84,11 +84,10 @@ int WidestAmount::widest(Place place, const std::vector<int>& widths) const {
 }
 
 Amount WidestAmount::given(const std::vector<int>& widths) const {
-    const auto group = [&](Place hundreds) {
-        return widest(hundreds, widths) * 100 + widest(static_cast<Place>(hundreds + 1), widths);
-    };
-    const int whole = group(kMillionsHundreds) * 1'000'000 + group(kThousandsHundreds) * 1000 +
-                      group(kUnitsHundreds);
+    const int hundreds = widest(kHundreds, widths) * 100;
+    const int millions = widest(kMillionsHundreds, widths) * 100 + widest(kMillionsRest, widths);
+    const int whole = millions * 1'000'000 + (hundreds + widest(kThousandsRest, widths)) * 1000 +
+                      hundreds + widest(kUnitsRest, widths);
     const int cents = cents_in_words_
                           ? widest(kCents, widths)
                           : std::max(widest(kCents, widths), 1) * 10 + widest(kCentsUnits, widths);

@@ -30,11 +30,10 @@ public:
 
 private:
     enum Place : std::size_t {
-        kMillionsHundreds,
+        kMillionsHundreds,  // first in the result: in a capital where the style has one
+        kHundreds,          // of the thousands and of the units alike
         kMillionsRest,
-        kThousandsHundreds,
         kThousandsRest,
-        kUnitsHundreds,
         kUnitsRest,
         kCents,       // the cents in words, or the tens digit of them
         kCentsUnits,  // the cents' units digit, where they are written in digits

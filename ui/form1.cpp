@@ -368,20 +368,21 @@ void Form1::OnHotKey() {
     // about the last press is open, there is nothing to do.
     if (answering_ || GetClipboardSequenceNumber() == written_) return;
     const auto clipboard = win::get_clipboard_text(hwnd_);
-    if (clipboard.status != win::ClipboardText::Status::text) {
-        const bool busy = clipboard.status == win::ClipboardText::Status::busy;
-        come_forward_with(win::window_text(control(kText1)), busy ? kClipboardUnread : kNoText);
+    if (clipboard.status == win::ClipboardText::Status::busy) {
+        come_forward(kClipboardUnread);
         return;
     }
+    // No text at all is a block without an amount, as blanks alone are.
     const auto separators = win::user_separators();
     const auto outcome =
         request_block(win::to_utf8(clipboard.text), separators.view(true), style());
     if (outcome.refusal != Refusal::none) {
-        come_forward_with(win::to_wide(outcome.cell), win::to_wide(message_of(outcome)).c_str());
+        SetWindowTextW(control(kText1), win::to_wide(outcome.cell).c_str());
+        come_forward(win::to_wide(message_of(outcome)).c_str());
         return;
     }
     if (outcome.amounts == 0) {
-        come_forward_with(win::window_text(control(kText1)), kNoText);
+        come_forward(kNoText);
         return;
     }
     const std::wstring words = win::to_wide(outcome.text);
@@ -391,16 +392,13 @@ void Form1::OnHotKey() {
                        ? words.c_str()
                        : (kAmountsWritten + win::to_wide(std::to_string(outcome.amounts))).c_str());
     Check2_Click();
-    if (!put_on_clipboard(words))
-        come_forward_with(win::window_text(control(kText1)), kClipboardFailed);
+    if (!put_on_clipboard(words)) come_forward(kClipboardFailed);
 }
 
-// In front, the text in the box and the message over it; then the box has
-// the focus for a correction.
-void Form1::come_forward_with(const std::wstring& typed, const wchar_t* message) {
+// In front, with the message over it; then the box has the focus for a correction.
+void Form1::come_forward(const wchar_t* message) {
     answering_ = true;
     SetForegroundWindow(hwnd_);
-    SetWindowTextW(control(kText1), typed.c_str());
     focus_ = control(kText1);
     show_message(message);
     SetFocus(control(kText1));

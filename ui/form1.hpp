@@ -61,7 +61,7 @@ private:
     bool checked(ControlId id) const;
     Style style() const;
     void show_message(const wchar_t* text) const;
-    void come_forward_with(const std::wstring& typed, const wchar_t* message);
+    void come_forward(const wchar_t* message);
     bool put_on_clipboard(const std::wstring& text);
     bool use_hotkey(win::Chord chord);
     void toggle_setting(int command);

@@ -49,7 +49,7 @@ MoneyForm reads_form(HKEY key) {
 
 Chord reads_hotkey(HKEY key) {
     const auto text = read_text(key, kHotkey);
-    const auto chord = chord_named(text.value_or(L"?"));
+    const auto chord = text ? chord_named(*text) : std::nullopt;
     const bool usable = chord && (*chord == kNoChord || fault_of(*chord) == ChordFault::none);
     return usable ? *chord : Chord{};
 }

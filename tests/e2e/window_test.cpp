@@ -631,6 +631,14 @@ TEST(Window, TheHotkeyWritesWhatWasCopiedInItsPlace) {
     }
 }
 
+// The hotkey pressed as one step, whose effect is a message box.
+std::optional<MessageBoxSeen> hotkey_message(const App& app, const std::string& name) {
+    app.step(
+        name, [] { press_hotkey(); }, [&] { return wait_message_box(app, 100ms).has_value(); },
+        [] { return std::string("no message box"); });
+    return wait_message_box(app);
+}
+
 TEST(Window, TheHotkeyRefusesAndChangesNothing) {
     App app;
     const OtherWindow other;
@@ -653,11 +661,7 @@ TEST(Window, TheHotkeyRefusesAndChangesNothing) {
             ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
         }
         other.activate();
-        app.step(
-            "Ctrl+Shift+F11", [] { press_hotkey(); },
-            [&] { return wait_message_box(app, 100ms).has_value(); },
-            [] { return std::string("no message box"); });
-        const auto box = wait_message_box(app);
+        const auto box = hotkey_message(app, "Ctrl+Shift+F11");
         ASSERT_TRUE(box.has_value());
         expect_plain_box(*box, step.message);
         EXPECT_EQ(app.text(kText1), step.box);
@@ -672,11 +676,7 @@ TEST(Window, TheHotkeyRefusesAndChangesNothing) {
     // Another program holds the clipboard open past the half second Numora waits.
     const ClipboardHold hold;
     ASSERT_TRUE(hold.held());
-    app.step(
-        "Ctrl+Shift+F11, the clipboard held", [] { press_hotkey(); },
-        [&] { return wait_message_box(app, 100ms).has_value(); },
-        [] { return std::string("no message box"); });
-    const auto box = wait_message_box(app);
+    const auto box = hotkey_message(app, "Ctrl+Shift+F11, the clipboard held");
     ASSERT_TRUE(box.has_value());
     expect_plain_box(*box, L"Nepavyko paimti teksto iš iškarpinės");
     close_message_box(*box);
