@@ -63,6 +63,18 @@ constexpr std::string_view kColumn = ", stulpelis ";
 
 }  // namespace
 
+std::size_t cells_in(std::string_view text) {
+    std::size_t cells = 0;
+    for (std::size_t from = 0; from < text.size();) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", from), text.size());
+        cells += 1 + static_cast<std::size_t>(
+                         std::count(text.begin() + static_cast<std::ptrdiff_t>(from),
+                                    text.begin() + static_cast<std::ptrdiff_t>(end), '\t'));
+        from = end + line_end_at(text.substr(end));
+    }
+    return cells;
+}
+
 BlockOutcome request_block(std::string_view text, const Separators& separators,
                            const Style& style) {
     const Block block(separators, style);

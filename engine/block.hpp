@@ -31,6 +31,11 @@ struct BlockOutcome {
     CellPlace place;
 };
 
+// The cells a text holds, empty ones included: one per tab, and one per line
+// (a line end after the last line opens none). Counted before a block is
+// written, so that a block too large for memory is refused at once.
+std::size_t cells_in(std::string_view text);
+
 // All or nothing: the first cell refused, in reading order, refuses the block.
 BlockOutcome request_block(std::string_view text, const Separators& separators, const Style& style);
 

@@ -60,7 +60,7 @@ void append_named(std::string& out, Amount amount, const Style& style) {
     if (!cents_in_words) out += Tail({}, true, amount.cents).view();
 }
 
-constexpr std::array<std::string_view, 3> kFormNames{"short", "word", "full"};
+constexpr std::array<std::string_view, kMoneyForms> kFormNames{"short", "word", "full"};
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // The text the user sees for an accepted number.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@ namespace numora {
 // How money is written: "Penki Eur 25 ct", "Penki eurai 25 ct" or "Penki
 // eurai dvidešimt penki centai".
 enum class MoneyForm { mark, word, full };
+// Tables indexed by the form have this many rows; a new form moves the last.
+inline constexpr std::size_t kMoneyForms = 3;
+static_assert(static_cast<std::size_t>(MoneyForm::full) + 1 == kMoneyForms);
 
 // The form a name gives, in any letter case: "short", "word" or "full".
 std::optional<MoneyForm> money_form_named(std::string_view name);

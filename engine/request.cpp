@@ -1,19 +1,20 @@
 #include "request.hpp"
 
-#include <array>
-#include <cstddef>
-
 namespace numora {
-namespace {
 
-// Indexed by Refusal.
-constexpr std::array<std::string_view, 4> kMessages{
-    "", "Turi būti skaičius", "Apsiribokime milijonais !", "Skaičius negali būti neigiamas"};
-
-}  // namespace
-
+// A switch, so that a new kind without its message does not compile (-Wswitch).
 std::string_view message_of(Refusal refusal) {
-    return kMessages[static_cast<std::size_t>(refusal)];
+    switch (refusal) {
+        case Refusal::none:
+            return "";
+        case Refusal::not_a_number:
+            return "Turi būti skaičius";
+        case Refusal::too_large:
+            return "Apsiribokime milijonais !";
+        case Refusal::negative:
+            return "Skaičius negali būti neigiamas";
+    }
+    return "";
 }
 
 Refusal append_request(std::string& out, std::string_view typed, const Separators& separators,

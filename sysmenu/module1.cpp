@@ -1,5 +1,6 @@
 #include "module1.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -9,15 +10,22 @@ WNDPROC prevWndProc = nullptr;
 
 namespace {
 
-// Seven lines, each ending in CR LF; the third, long, wraps in the box.
-constexpr wchar_t kAboutText[] =
+// Seven lines, each ending in CR LF; the third, long, wraps in the box and
+// names the hotkey in force.
+constexpr wchar_t kAboutStart[] =
     L"Numora " NUMORA_VERSION_WTEXT L", sukūrė Numora komanda\r\n"
     L"\r\n"
     L"Prieš sumą ar po jos įrašę € arba Eur ar meniu pažymėję „Eurai“, gausite sumą eurais. "
     L"Meniu „Kaip rašyti sumą“: „Penki Eur 25 ct“, „Penki eurai 25 ct“ arba "
-    L"„Penki eurai dvidešimt penki centai“. "
-    L"Nukopijuokite sumą ar stulpelį sumų, spauskite Ctrl+Shift+F11 ir įklijuokite žodžius "
-    L"(meniu „Spartusis klavišas“ jį keičia ar išjungia). Nustatymai įsimenami registre "
+    L"„Penki eurai dvidešimt penki centai“. ";
+constexpr wchar_t kAboutHotkey[] = L"Nukopijuokite sumą ar stulpelį sumų, spauskite ";
+constexpr wchar_t kAboutHotkeyEnd[] =
+    L" ir įklijuokite žodžius (meniu „Spartusis klavišas“ jį keičia ar išjungia).";
+constexpr wchar_t kAboutNoHotkey[] =
+    L"Meniu „Spartusis klavišas“ įjungtas klavišų derinys nukopijuotą sumą ar stulpelį sumų "
+    L"paverčia žodžiais iškarpinėje.";
+constexpr wchar_t kAboutEnd[] =
+    L" Nustatymai įsimenami registre "
     L"HKEY_CURRENT_USER\\Software\\Numora (Currency, TopMost, Form, Hotkey).\r\n"
     L"\r\n"
     L"Naudokitės ir džiaukitės !\r\n"
@@ -31,8 +39,8 @@ UINT check_flag(bool checked) {
 // Each item shows what its way writes; K and the digits are no other item's
 // access key, in English or in Lithuanian.
 constexpr wchar_t kFormsMenu[] = L"&Kaip rašyti sumą";
-constexpr std::array<const wchar_t*, 3> kFormItems{L"&1 Penki Eur 25 ct", L"&2 Penki eurai 25 ct",
-                                                   L"&3 Penki eurai dvidešimt penki centai"};
+constexpr std::array<const wchar_t*, numora::kMoneyForms> kFormItems{
+    L"&1 Penki Eur 25 ct", L"&2 Penki eurai 25 ct", L"&3 Penki eurai dvidešimt penki centai"};
 
 UINT command_of(numora::MoneyForm form) {
     return static_cast<UINT>(kFormCommands[static_cast<std::size_t>(form)]);
@@ -49,11 +57,34 @@ HMENU forms_menu(numora::MoneyForm form) {
 }
 
 // T is no other item's access key, in English or in Lithuanian.
+constexpr std::wstring_view kHotkeyItem = L"Spar&tusis klavišas: ";
+constexpr std::wstring_view kHotkeyOff = L"išjungtas";
+constexpr std::wstring_view kHotkeyTaken = L" (užimtas)";
+constexpr std::wstring_view kItemEnd = L"...";
+
 std::wstring hotkey_item(std::wstring_view chord, bool taken) {
-    std::wstring text = L"Spar&tusis klavišas: ";
-    text += chord.empty() ? L"išjungtas" : chord;
-    if (taken) text += L" (užimtas)";
-    return text + L"...";
+    std::wstring text(kHotkeyItem);
+    text += chord.empty() ? kHotkeyOff : chord;
+    if (taken) text += kHotkeyTaken;
+    return text += kItemEnd;
+}
+
+// The chord in force, as its item shows it: the menu is where it is kept.
+std::wstring hotkey_shown(HWND hwnd) {
+    wchar_t text[96] = L"";
+    GetMenuStringW(GetSystemMenu(hwnd, FALSE), kHotkeyCommand, text, 96, MF_BYCOMMAND);
+    std::wstring_view chord(text);
+    if (!chord.starts_with(kHotkeyItem)) return {};
+    chord.remove_prefix(kHotkeyItem.size());
+    chord = chord.substr(0, std::min(chord.find(kHotkeyTaken), chord.find(kItemEnd)));
+    return chord == kHotkeyOff ? std::wstring() : std::wstring(chord);
+}
+
+std::wstring about_text(HWND hwnd) {
+    const std::wstring chord = hotkey_shown(hwnd);
+    std::wstring text = kAboutStart;
+    text += chord.empty() ? std::wstring(kAboutNoHotkey) : kAboutHotkey + chord + kAboutHotkeyEnd;
+    return text += kAboutEnd;
 }
 
 }  // namespace
@@ -109,7 +140,7 @@ void show_form(HWND hwnd, numora::MoneyForm form) {
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     // The whole parameter is compared: no system-command bits are masked off.
     if (message == WM_SYSCOMMAND && wParam == kAboutCommand) {
-        MessageBoxW(hwnd, kAboutText, L"Numora", MB_ICONINFORMATION);
+        MessageBoxW(hwnd, about_text(hwnd).c_str(), L"Numora", MB_ICONINFORMATION);
         return 0;
     }
     return CallWindowProcW(prevWndProc, hwnd, message, wParam, lParam);

@@ -19,7 +19,7 @@ inline constexpr int kEuroCommand = 1000;
 inline constexpr int kTopMostCommand = 1001;
 // The radio items of the submenu "Kaip rašyti sumą", one per money form in
 // the order of MoneyForm.
-inline constexpr std::array<int, 3> kFormCommands{1002, 1003, 1004};
+inline constexpr std::array<int, numora::kMoneyForms> kFormCommands{1002, 1003, 1004};
 // The item that shows the hotkey in force and opens the dialog that changes it.
 inline constexpr int kHotkeyCommand = 1005;
 

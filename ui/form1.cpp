@@ -24,8 +24,40 @@ constexpr wchar_t kClipboardFailed[] = L"Nepavyko įdėti teksto į iškarpinę"
 constexpr wchar_t kSettingNotKept[] = L"Nustatymas galioja, bet nepavyko jo įsiminti";
 constexpr wchar_t kClipboardUnread[] = L"Nepavyko paimti teksto iš iškarpinės";
 constexpr wchar_t kNoText[] = L"Iškarpinėje nėra teksto";
+constexpr wchar_t kNoAmounts[] = L"Iškarpinėje nėra sumų";
+constexpr wchar_t kTooMuch[] =
+    L"Iškarpinėje per daug: žodžiais rašoma ne daugiau kaip 1 000 000 langelių ir 64 MiB teksto";
+constexpr wchar_t kNewerCopy[] =
+    L"Kol buvo rašomi žodžiai, iškarpinėje atsirado kitas tekstas: jis paliktas, kaip buvo";
 constexpr wchar_t kAmountsWritten[] = L"Sumos žodžiais iškarpinėje: ";
 constexpr int kHotkeyId = 1;
+// A chord another program holds is tried again this often, until it is free.
+constexpr UINT_PTR kRetakeTimer = 1;
+constexpr UINT kRetakeMs = 1000;
+// What a 32-bit Numora converts in one press: the words take about 150 bytes
+// a cell, twice over as UTF-8 and UTF-16.
+constexpr std::size_t kMostCells = 1'000'000;
+constexpr std::size_t kMostClipboardBytes = std::size_t{64} << 20;
+// The box gets the start of a copied cell: the edit control takes seconds
+// over a long text, and no amount is this long.
+constexpr std::size_t kBoxShowsBytes = 256;
+
+// Asked of every "Form1" window by a second start; only Numora's answers so.
+constexpr wchar_t kShowRequestName[] = L"Numora: show your window";
+constexpr LRESULT kShowAnswer = 0x4E4D5241;
+
+UINT show_request() {
+    static const UINT message = RegisterWindowMessageW(kShowRequestName);
+    return message;
+}
+
+// The text's start, cut at a character's first byte.
+std::string_view start_of(std::string_view utf8) {
+    if (utf8.size() <= kBoxShowsBytes) return utf8;
+    std::size_t end = kBoxShowsBytes;
+    while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) --end;
+    return utf8.substr(0, end);
+}
 
 Form1* self_of(HWND hwnd) {
     return reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -63,11 +95,20 @@ bool Form1::Form_Load(int show) {
 }
 
 bool Form1::bring_running_forward() {
-    HWND running = FindWindowW(kClassName, nullptr);
-    if (running == nullptr) return false;
-    // This program was just started by the user: it may give the foreground away.
-    SetForegroundWindow(running);
-    return true;
+    for (HWND window = nullptr;
+         (window = FindWindowExW(nullptr, window, kClassName, nullptr)) != nullptr;) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        // This program was just started by the user: it may give the foreground away.
+        AllowSetForegroundWindow(process);
+        DWORD_PTR answer = 0;
+        if (SendMessageTimeoutW(window, show_request(), 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, 2000,
+                                &answer) != 0 &&
+            static_cast<LRESULT>(answer) == kShowAnswer) {
+            return true;
+        }
+    }
+    return false;
 }
 
 LRESULT CALLBACK Form1::FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -82,6 +123,7 @@ LRESULT CALLBACK Form1::FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 }
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == show_request() && message != 0) return OnShowRequest();
     switch (message) {
         case WM_CREATE:
             OnCreate();
@@ -100,8 +142,13 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HOTKEY:
             if (wParam == kHotkeyId) OnHotKey();
             return 0;
-        case kTakeHotkey:
-            return OnTakeHotkey(*reinterpret_cast<const win::Chord*>(lParam));
+        case WM_TIMER:
+            OnTimer(wParam);
+            return 0;
+        case WM_INITMENU:
+            // The menu shows whether the chord is held by another program.
+            retake_hotkey();
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
@@ -248,7 +295,7 @@ bool Form1::OnSysCommand(WPARAM command) {
         return true;
     }
     if (command == Module1::kHotkeyCommand) {
-        change_hotkey(instance_, hwnd_, settings_.hotkey);
+        change_hotkey();
         return true;
     }
     if (command != Module1::kEuroCommand && command != Module1::kTopMostCommand) return false;
@@ -332,8 +379,9 @@ bool Form1::checked(ControlId id) const {
     return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+// Over whatever of Numora's is open: the hotkey's dialog, say.
 void Form1::show_message(const wchar_t* text) const {
-    MessageBoxW(hwnd_, text, kAppTitle, MB_OK);
+    MessageBoxW(GetLastActivePopup(hwnd_), text, kAppTitle, MB_OK);
 }
 
 // What the options, the check boxes and the settings say, as one style.
@@ -364,45 +412,84 @@ void Form1::Command1_Click() {
 // its place, as the window would write it. A refusal changes nothing there:
 // the window comes forward with the refused text and says why.
 void Form1::OnHotKey() {
-    // A held chord repeats: while the words are still there, or a message
-    // about the last press is open, there is nothing to do.
-    if (answering_ || GetClipboardSequenceNumber() == written_) return;
-    const auto clipboard = win::get_clipboard_text(hwnd_);
-    if (clipboard.status == win::ClipboardText::Status::busy) {
-        come_forward(kClipboardUnread);
+    // A box or dialog of Numora's is open: it comes forward, nothing more.
+    if (!IsWindowEnabled(hwnd_)) {
+        bring_forward();
         return;
     }
-    // No text at all is a block without an amount, as blanks alone are.
+    // A held chord repeats: while the words are still there, there is nothing to do.
+    if (written_ && GetClipboardSequenceNumber() == *written_) return;
+    auto clipboard = win::get_clipboard_text(hwnd_, kMostClipboardBytes);
+    switch (clipboard.status) {
+        case win::ClipboardText::Status::busy:
+            return refuse_copied(kClipboardUnread);
+        case win::ClipboardText::Status::no_text:
+            return refuse_copied(kNoText);
+        case win::ClipboardText::Status::too_large:
+            return refuse_copied(kTooMuch);
+        case win::ClipboardText::Status::text:
+            break;
+    }
+    const std::string copied = win::to_utf8(clipboard.text);
+    std::wstring().swap(clipboard.text);  // the words need the room
+    if (cells_in(copied) > kMostCells) return refuse_copied(kTooMuch);
     const auto separators = win::user_separators();
-    const auto outcome =
-        request_block(win::to_utf8(clipboard.text), separators.view(true), style());
+    const auto outcome = request_block(copied, separators.view(true), style());
     if (outcome.refusal != Refusal::none) {
-        SetWindowTextW(control(kText1), win::to_wide(outcome.cell).c_str());
-        come_forward(win::to_wide(message_of(outcome)).c_str());
-        return;
+        return refuse_copied(win::to_wide(message_of(outcome)).c_str(), outcome.cell);
     }
-    if (outcome.amounts == 0) {
-        come_forward(kNoText);
-        return;
+    if (outcome.amounts == 0) return refuse_copied(kNoAmounts);
+    switch (win::replace_clipboard_text(hwnd_, clipboard, outcome.text)) {
+        case win::Replaced::newer_copy:
+            return refuse_copied(kNewerCopy);
+        case win::Replaced::busy:
+        case win::Replaced::failed:
+            return refuse_copied(kClipboardFailed);
+        case win::Replaced::written:
+            break;
     }
-    const std::wstring words = win::to_wide(outcome.text);
-    SetWindowTextW(control(kText1), win::to_wide(outcome.cell).c_str());
+    written_ = GetClipboardSequenceNumber();
+    SetWindowTextW(control(kText1), win::to_wide(start_of(outcome.cell)).c_str());
     SetWindowTextW(control(kLabel1),
                    outcome.single
-                       ? words.c_str()
+                       ? win::to_wide(outcome.text).c_str()
                        : (kAmountsWritten + win::to_wide(std::to_string(outcome.amounts))).c_str());
     Check2_Click();
-    if (!put_on_clipboard(words)) come_forward(kClipboardFailed);
+}
+
+// The clipboard keeps what it had, and the label names no words: the window
+// comes forward with the refused cell, if any, and the reason.
+void Form1::refuse_copied(const wchar_t* message, std::string_view cell) {
+    if (!cell.empty()) SetWindowTextW(control(kText1), win::to_wide(start_of(cell)).c_str());
+    SetWindowTextW(control(kLabel1), L"");
+    come_forward(message);
+}
+
+// The window, restored, in front; over it the box or dialog of Numora's
+// that is open, if one is.
+void Form1::bring_forward() const {
+    if (IsIconic(hwnd_)) {
+        ShowWindow(hwnd_, SW_RESTORE);
+    } else if (!IsWindowVisible(hwnd_)) {
+        ShowWindow(hwnd_, SW_SHOW);
+    }
+    HWND front = GetLastActivePopup(hwnd_);
+    SetForegroundWindow(front);
+    BringWindowToTop(front);
 }
 
 // In front, with the message over it; then the box has the focus for a correction.
 void Form1::come_forward(const wchar_t* message) {
-    answering_ = true;
-    SetForegroundWindow(hwnd_);
+    bring_forward();
     focus_ = control(kText1);
     show_message(message);
     SetFocus(control(kText1));
-    answering_ = false;
+}
+
+// A second start asks: the window shows itself.
+LRESULT Form1::OnShowRequest() {
+    bring_forward();
+    return kShowAnswer;
 }
 
 // Words put on the clipboard; a hotkey pressed while they are still there
@@ -414,26 +501,57 @@ bool Form1::put_on_clipboard(const std::wstring& text) {
 }
 
 // The chord as the hotkey in place of the one in force; none for kNoChord.
-// False when another program holds it.
+// False when another program holds it: it is then tried again until free.
 bool Form1::use_hotkey(win::Chord chord) {
     UnregisterHotKey(hwnd_, kHotkeyId);
     hotkey_taken_ = chord != win::kNoChord &&
                     !RegisterHotKey(hwnd_, kHotkeyId, chord.modifiers | MOD_NOREPEAT, chord.key);
     Module1::show_hotkey(hwnd_, win::name_of(chord), hotkey_taken_);
+    if (hotkey_taken_) {
+        SetTimer(hwnd_, kRetakeTimer, kRetakeMs, nullptr);
+    } else {
+        KillTimer(hwnd_, kRetakeTimer);
+    }
     return !hotkey_taken_;
 }
 
-// From the hotkey dialog: a chord taken is kept, and written down when it
-// is a change; one another program holds leaves the one before in force.
-BOOL Form1::OnTakeHotkey(const win::Chord& chord) {
+// The chord in force, once another program has let it go.
+void Form1::retake_hotkey() {
+    if (hotkey_taken_ && !choosing_chord_) use_hotkey(settings_.hotkey);
+}
+
+void Form1::OnTimer(UINT_PTR id) {
+    if (id == kRetakeTimer) retake_hotkey();
+}
+
+// While the dialog is open no chord is registered, so that the one in force
+// can be typed into it and never converts behind it.
+void Form1::change_hotkey() {
+    UnregisterHotKey(hwnd_, kHotkeyId);
+    KillTimer(hwnd_, kRetakeTimer);
+    choosing_chord_ = true;
+    const ChordTaker taker{this, [](void* form, win::Chord chord) {
+                               return static_cast<Form1*>(form)->take_hotkey(chord);
+                           }};
+    const bool taken = ui::change_hotkey(instance_, hwnd_, settings_.hotkey, taker);
+    choosing_chord_ = false;
+    if (!taken) use_hotkey(settings_.hotkey);
+}
+
+// A chord taken is kept, and written down when it is a change; one another
+// program holds leaves nothing registered, and the item as it was.
+bool Form1::take_hotkey(win::Chord chord) {
     if (!use_hotkey(chord)) {
-        use_hotkey(settings_.hotkey);
-        return FALSE;
+        UnregisterHotKey(hwnd_, kHotkeyId);
+        KillTimer(hwnd_, kRetakeTimer);
+        Module1::show_hotkey(hwnd_, win::name_of(settings_.hotkey), false);
+        hotkey_taken_ = false;
+        return false;
     }
-    if (chord == settings_.hotkey) return TRUE;
+    if (chord == settings_.hotkey) return true;
     settings_.hotkey = chord;
     if (!win::write_hotkey(chord)) show_message(kSettingNotKept);
-    return TRUE;
+    return true;
 }
 
 void Form1::Check2_Click() {

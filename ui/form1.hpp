@@ -4,7 +4,9 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "control_ids.hpp"
 #include "layout.hpp"
@@ -21,8 +23,11 @@ public:
 
     // Creates the window and runs the load sequence; false if it could not be created.
     bool Form_Load(int show);
-    // Brings the window of a Numora already running to the front; false if none is found.
+    // Brings the window of a Numora already running to the front, restored
+    // if it was minimized or hidden; false if none answers.
     static bool bring_running_forward();
+    // Takes the chord as the hotkey and keeps it; false when another program holds it.
+    bool take_hotkey(win::Chord chord);
     // What the first paint can do without, once it is done.
     void after_first_paint();
     HWND hwnd() const { return hwnd_; }
@@ -40,7 +45,8 @@ private:
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     bool OnSysCommand(WPARAM command);
     void OnHotKey();
-    BOOL OnTakeHotkey(const win::Chord& chord);
+    void OnTimer(UINT_PTR id);
+    LRESULT OnShowRequest();
     LRESULT OnCtlColorStatic(HDC dc, HWND control);
     void OnClose();
 
@@ -61,22 +67,26 @@ private:
     bool checked(ControlId id) const;
     Style style() const;
     void show_message(const wchar_t* text) const;
+    void bring_forward() const;
     void come_forward(const wchar_t* message);
+    void refuse_copied(const wchar_t* message, std::string_view cell = {});
     bool put_on_clipboard(const std::wstring& text);
     bool use_hotkey(win::Chord chord);
+    void retake_hotkey();
+    void change_hotkey();
     void toggle_setting(int command);
     void choose_form(MoneyForm form);
     void set_top_most(bool on);
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
-    HWND focus_ = nullptr;       // the control that had the focus when the window lost it
-    HWND tips_ = nullptr;        // the tooltips, owned by the window
-    win::Settings settings_;     // read at load, changed from the system menu
-    bool hotkey_taken_ = false;  // another program holds the chord of settings_.hotkey
-    DWORD written_ = 0;          // the clipboard's sequence number once the words were put there
-    bool answering_ = false;     // a hotkey's message box is open: a held chord's repeats wait
-    std::array<win::ScopedFont, 4> fonts_;  // indexed by FontKind
+    HWND focus_ = nullptr;          // the control that had the focus when the window lost it
+    HWND tips_ = nullptr;           // the tooltips, owned by the window
+    win::Settings settings_;        // read at load, changed from the system menu
+    bool hotkey_taken_ = false;     // another program holds the chord of settings_.hotkey
+    bool choosing_chord_ = false;   // the hotkey's dialog is open: no chord is registered
+    std::optional<DWORD> written_;  // the clipboard's sequence number once words were put there
+    std::array<win::ScopedFont, kFontKinds> fonts_;  // indexed by FontKind
     win::ScopedBitmap cross_;
     win::ScopedBitmap question_;
 };

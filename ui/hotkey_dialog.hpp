@@ -8,13 +8,17 @@
 
 namespace numora::ui {
 
-// Sent to the dialog's owner with a const win::Chord* in lParam: take it as
-// the hotkey; TRUE when it could, FALSE when another program holds it.
-inline constexpr UINT kTakeHotkey = WM_APP + 1;
+// Takes a chord as the hotkey: true when it could, false when another
+// program holds it. Called from the dialog, in this process.
+struct ChordTaker {
+    void* owner;
+    bool (*take)(void* owner, win::Chord chord);
+};
 
 // Shows the dialog over `owner` with the chord in force. A chord the hotkey
-// cannot have, or one that another program holds, is refused in the dialog
-// with the reason, and the dialog stays open.
-void change_hotkey(HINSTANCE instance, HWND owner, win::Chord current);
+// cannot have, none typed, or one that another program holds, is refused in
+// the dialog with the reason, and the dialog stays open. True when a chord
+// was taken, false when the dialog was cancelled.
+bool change_hotkey(HINSTANCE instance, HWND owner, win::Chord current, ChordTaker taker);
 
 }  // namespace numora::ui

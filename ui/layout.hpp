@@ -29,6 +29,8 @@ inline int font_pixels(int twips, UINT dpi) {
 }
 
 enum class FontKind { dialog, label, button, text };
+inline constexpr std::size_t kFontKinds = 4;  // rows of a table indexed by FontKind
+static_assert(static_cast<std::size_t>(FontKind::text) + 1 == kFontKinds);
 
 struct FontDesign {
     const wchar_t* face;

@@ -9,20 +9,33 @@
 namespace {
 
 // One Numora for each user's session: the hotkey is never held by a window
-// the user cannot see.
+// the user cannot see. The first holds the mutex until it ends.
 constexpr wchar_t kInstanceName[] = L"Local\\Numora";
 constexpr int kForwardAttempts = 50;  // the first may not have its window yet
+constexpr DWORD kAttemptMs = 100;
+
+// True when this is the one Numora: no other holds the mutex, or the one that
+// did has ended meanwhile. Otherwise the other's window is brought forward.
+bool is_first(const numora::win::ScopedHandle& instance, DWORD created) {
+    if (instance && created != ERROR_ALREADY_EXISTS) return true;
+    // Access denied: another user's rights made it, so one is running.
+    for (int i = 0; i < kForwardAttempts; ++i) {
+        if (numora::ui::Form1::bring_running_forward()) return false;
+        if (!instance) {
+            Sleep(kAttemptMs);
+            continue;
+        }
+        const DWORD waited = WaitForSingleObject(instance.get(), kAttemptMs);
+        if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) return true;  // it has ended
+    }
+    return false;
+}
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    const numora::win::ScopedHandle first(CreateMutexW(nullptr, FALSE, kInstanceName));
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        for (int i = 0; i < kForwardAttempts && !numora::ui::Form1::bring_running_forward(); ++i) {
-            Sleep(100);
-        }
-        return 0;
-    }
+    const numora::win::ScopedHandle first(CreateMutexW(nullptr, TRUE, kInstanceName));
+    if (!is_first(first, GetLastError())) return 0;
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                         ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
@@ -38,7 +51,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
             painted = true;
         }
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) return got == 0 ? static_cast<int>(msg.wParam) : 1;
+        if (got <= 0) {
+            // The window is gone: a Numora started now is the one.
+            ReleaseMutex(first.get());
+            return got == 0 ? static_cast<int>(msg.wParam) : 1;
+        }
         if (!IsDialogMessageW(form.hwnd(), &msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);

@@ -1,5 +1,6 @@
 #include "clipboard.hpp"
 
+#include <climits>
 #include <cstring>
 
 #include "scoped_win.hpp"
@@ -29,15 +30,67 @@ private:
     bool open_ = false;
 };
 
-ScopedGlobal global_copy(std::wstring_view text) {
-    ScopedGlobal memory(GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)));
+// Moveable memory for `chars` UTF-16 units and a terminating null, filled by
+// `fill` (which gets the units' address); empty when it could not be had.
+template <typename Fill>
+ScopedGlobal global_text(std::size_t chars, Fill fill) {
+    ScopedGlobal memory(GlobalAlloc(GMEM_MOVEABLE, (chars + 1) * sizeof(wchar_t)));
     if (!memory) return memory;
     LockedGlobal lock(memory.get());
     if (lock.data() == nullptr) return {};
-    auto* chars = static_cast<wchar_t*>(lock.data());
-    std::memcpy(chars, text.data(), text.size() * sizeof(wchar_t));
-    chars[text.size()] = L'\0';
+    auto* units = static_cast<wchar_t*>(lock.data());
+    if (!fill(units)) return {};
+    units[chars] = L'\0';
     return memory;
+}
+
+ScopedGlobal global_copy(std::wstring_view text) {
+    return global_text(text.size(), [&](wchar_t* units) {
+        std::memcpy(units, text.data(), text.size() * sizeof(wchar_t));
+        return true;
+    });
+}
+
+// UTF-8 widened into the memory itself: no whole copy on the way.
+ScopedGlobal global_widened(std::string_view utf8) {
+    if (utf8.size() > INT_MAX) return {};
+    const int size = static_cast<int>(utf8.size());
+    const int chars =
+        size == 0 ? 0 : MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    if (size > 0 && chars <= 0) return {};
+    return global_text(static_cast<std::size_t>(chars), [&](wchar_t* units) {
+        return size == 0 ||
+               MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, units, chars) == chars;
+    });
+}
+
+// The clipboard's text as it is held, bounded by its block's size: another
+// program's data may lack its terminating null.
+std::wstring_view held_text(const LockedGlobal& lock, HANDLE data) {
+    const std::wstring_view held(static_cast<const wchar_t*>(lock.data()),
+                                 GlobalSize(data) / sizeof(wchar_t));
+    return held.substr(0, held.find(L'\0'));
+}
+
+// A copy of the text the open clipboard holds, to put back if a write fails.
+ScopedGlobal text_held_now() {
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (data == nullptr) return {};
+    const LockedGlobal lock(data);
+    return lock.data() == nullptr ? ScopedGlobal() : global_copy(held_text(lock, data));
+}
+
+// Empties the open clipboard and sets the text; if that fails, the text it
+// held before is put back.
+bool write_text(ScopedGlobal& text, SetData set) {
+    ScopedGlobal before = text_held_now();
+    if (!EmptyClipboard()) return false;
+    if (set(CF_UNICODETEXT, text.get()) != nullptr) {
+        text.release();  // the clipboard owns it now
+        return true;
+    }
+    if (before && SetClipboardData(CF_UNICODETEXT, before.get()) != nullptr) before.release();
+    return false;
 }
 
 }  // namespace
@@ -46,24 +99,32 @@ bool put_clipboard_text(HWND owner, std::wstring_view text) {
     // Prepared first, so that a failure here leaves the clipboard untouched.
     ScopedGlobal memory = global_copy(text);
     if (!memory) return false;
-    ClipboardSession clipboard(owner);
-    if (!clipboard.is_open() || !EmptyClipboard()) return false;
-    if (SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) return false;
-    memory.release();  // the clipboard owns it now
-    return true;
+    const ClipboardSession clipboard(owner);
+    return clipboard.is_open() && write_text(memory, &SetClipboardData);
 }
 
-ClipboardText get_clipboard_text(HWND owner) {
-    ClipboardSession clipboard(owner);
+ClipboardText get_clipboard_text(HWND owner, std::size_t most_bytes) {
+    const ClipboardSession clipboard(owner);
     if (!clipboard.is_open()) return {};
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (data == nullptr) return {ClipboardText::Status::no_text, {}};
+    // Taken after the data: rendering a promised format may count as a change.
+    const DWORD sequence = GetClipboardSequenceNumber();
+    if (data == nullptr) return {ClipboardText::Status::no_text, {}, sequence};
+    if (GlobalSize(data) > most_bytes) return {ClipboardText::Status::too_large, {}, sequence};
     const LockedGlobal lock(data);
-    if (lock.data() == nullptr) return {ClipboardText::Status::no_text, {}};
-    // Another program's data may lack its terminating null: the block's size bounds it.
-    const std::wstring_view held(static_cast<const wchar_t*>(lock.data()),
-                                 GlobalSize(data) / sizeof(wchar_t));
-    return {ClipboardText::Status::text, std::wstring(held.substr(0, held.find(L'\0')))};
+    if (lock.data() == nullptr) return {ClipboardText::Status::no_text, {}, sequence};
+    return {ClipboardText::Status::text, std::wstring(held_text(lock, data)), sequence};
+}
+
+Replaced replace_clipboard_text(HWND owner, const ClipboardText& read, std::string_view words,
+                                SetData set) {
+    ScopedGlobal memory = global_widened(words);
+    if (!memory) return Replaced::failed;
+    const ClipboardSession clipboard(owner);
+    if (!clipboard.is_open()) return Replaced::busy;
+    // A copy made since the read is the user's newest: it stays.
+    if (GetClipboardSequenceNumber() != read.sequence) return Replaced::newer_copy;
+    return write_text(memory, set) ? Replaced::written : Replaced::failed;
 }
 
 }  // namespace numora::win

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,16 +11,33 @@ namespace numora::win {
 
 // Another program may hold the clipboard for a moment: opening is retried for
 // about half a second. False when the clipboard could not be had or written;
-// the clipboard is then as it was, or emptied if writing failed after that.
+// the clipboard is then as it was.
 bool put_clipboard_text(HWND owner, std::wstring_view text);
 
 struct ClipboardText {
-    enum class Status { text, no_text, busy };
+    enum class Status { text, no_text, busy, too_large };
     Status status = Status::busy;
-    std::wstring text;  // what it holds, for Status::text
+    std::wstring text;   // what it holds, for Status::text
+    DWORD sequence = 0;  // the clipboard's sequence number while it was read
 };
 
-// The clipboard's text. Opening is retried as for putting text there.
-ClipboardText get_clipboard_text(HWND owner);
+// The clipboard's text; too_large, unread, past `most_bytes` of UTF-16.
+// Opening is retried as for putting text there.
+ClipboardText get_clipboard_text(HWND owner, std::size_t most_bytes = SIZE_MAX);
+
+// How a replacement went: written; refused because the clipboard changed
+// since it was read (a newer copy stays); the clipboard could not be had;
+// or the write failed, with the text read put back.
+enum class Replaced { written, newer_copy, busy, failed };
+
+// Where the data goes once the clipboard is emptied: SetClipboardData, or a
+// stand-in that fails, to show what a failed write leaves.
+using SetData = HANDLE(WINAPI*)(UINT format, HANDLE data);
+
+// Words (UTF-8) in place of the text `read` found, in one session: only while
+// the clipboard's sequence number is still the one it was read at. The UTF-16
+// is written straight into the clipboard's memory.
+Replaced replace_clipboard_text(HWND owner, const ClipboardText& read, std::string_view words,
+                                SetData set = &SetClipboardData);
 
 }  // namespace numora::win

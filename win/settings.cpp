@@ -47,9 +47,17 @@ MoneyForm reads_form(HKEY key) {
     return money_form_named(read_text_utf8(key, kForm)).value_or(MoneyForm::mark);
 }
 
+// Blanks around the name, as an administrator may type it, are no part of it.
+std::wstring_view trimmed(std::wstring_view text) {
+    constexpr std::wstring_view kBlanks = L" \t";
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::wstring_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
 Chord reads_hotkey(HKEY key) {
     const auto text = read_text(key, kHotkey);
-    const auto chord = text ? chord_named(*text) : std::nullopt;
+    const auto chord = text ? chord_named(trimmed(*text)) : std::nullopt;
     const bool usable = chord && (*chord == kNoChord || fault_of(*chord) == ChordFault::none);
     return usable ? *chord : Chord{};
 }

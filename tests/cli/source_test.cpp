@@ -110,5 +110,21 @@ TEST(Input, Utf16LinesFromSeveralReads) {
     EXPECT_FALSE(input.failed());
 }
 
+// A CR that ends one read and the LF that starts the next are one line end.
+TEST(Input, CrLfSplitBetweenReadsEndsOneLine) {
+    Pipe pipe;
+    Input input(pipe.reading());
+    Output output(-1);
+    Line line;
+    for (const auto& [written, text] : std::vector<Piece>{{"1\r", "1"}, {"\n2\r", "2"}}) {
+        pipe.write(written);
+        ASSERT_TRUE(input.next(line, output));
+        EXPECT_EQ(line.text, text);
+    }
+    pipe.write("\n");
+    pipe.close_writing();
+    EXPECT_FALSE(input.next(line, output)) << "an extra line " << testing::PrintToString(line.text);
+}
+
 }  // namespace
 }  // namespace numora::cli

@@ -111,7 +111,20 @@ std::string narrow(std::wstring_view text) {
 
 }  // namespace
 
+// A program ended a moment ago may hold the hotkey's chord a while yet.
+static bool default_chord_free() {
+    constexpr int kProbe = 0xBFFF;
+    if (!RegisterHotKey(nullptr, kProbe, MOD_CONTROL | MOD_SHIFT, VK_F11)) return false;
+    UnregisterHotKey(nullptr, kProbe);
+    return true;
+}
+
 App::App() {
+    // Started once the chord is free, so that it takes it at once.
+    if (!default_chord_free()) {
+        std::printf("NOTE: Ctrl+Shift+F11 still held as numora.exe starts\n");
+        wait_until(default_chord_free);
+    }
     std::wstring command = L"\"" + environment(L"NUMORA_EXE") + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -267,9 +280,14 @@ std::optional<DWORD> run_another(Duration limit) {
 
 DWORD WINAPI OtherWindow::run(void* context) {
     auto* self = static_cast<OtherWindow*>(context);
+    WNDCLASSW own{};
+    own.lpfnWndProc = &DefWindowProcW;
+    own.hInstance = GetModuleHandleW(nullptr);
+    own.lpszClassName = self->class_;
+    if (std::wstring_view(self->class_) != L"STATIC") RegisterClassW(&own);
     self->window_ =
-        CreateWindowExW(0, L"STATIC", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
-                        300, 120, nullptr, nullptr, nullptr, nullptr);
+        CreateWindowExW(0, self->class_, L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20,
+                        20, 300, 120, nullptr, nullptr, own.hInstance, nullptr);
     SetEvent(self->ready_);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
@@ -277,7 +295,8 @@ DWORD WINAPI OtherWindow::run(void* context) {
     return 0;
 }
 
-OtherWindow::OtherWindow() : ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+OtherWindow::OtherWindow(const wchar_t* window_class)
+    : class_(window_class), ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
     thread_ = CreateThread(nullptr, 0, &OtherWindow::run, this, 0, nullptr);
     WaitForSingleObject(ready_, 5000);
 }

@@ -93,10 +93,11 @@ private:
 // Starts another numora.exe and waits for it to end: its exit code.
 std::optional<DWORD> run_another(Duration limit = 10000ms);
 
-// A window of another program, in front: its own thread answers its messages.
+// A window of another program, in front: its own thread answers its
+// messages. Its class may be one Numora's window has too.
 class OtherWindow {
 public:
-    OtherWindow();
+    explicit OtherWindow(const wchar_t* window_class = L"STATIC");
     ~OtherWindow();
     OtherWindow(const OtherWindow&) = delete;
     OtherWindow& operator=(const OtherWindow&) = delete;
@@ -106,6 +107,7 @@ public:
 private:
     static DWORD WINAPI run(void* self);
 
+    const wchar_t* class_;
     HANDLE thread_ = nullptr;
     HANDLE ready_ = nullptr;
     HWND window_ = nullptr;

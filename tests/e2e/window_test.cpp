@@ -324,6 +324,23 @@ void expect_plain_box(const MessageBoxSeen& box, const std::wstring& text) {
     EXPECT_FALSE(box.icon);
 }
 
+// The boxes the app shows now.
+int message_boxes(const App& app) {
+    int count = 0;
+    for (HWND box = nullptr; (box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr;) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(box, &process);
+        count += process == GetProcessId(app.process()) && IsWindowVisible(box) ? 1 : 0;
+    }
+    return count;
+}
+
+// Still running: the window answers a message.
+bool answers(HWND window) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &ignored) != 0;
+}
+
 TEST(Window, RefusalsShowTheirMessageAndKeepTheClipboard) {
     App app;
     app.request(L"5");
@@ -529,21 +546,25 @@ void expect_widest_inside(const App& app) {
 // The hotkey's dialog, opened from the system menu: a chord with Ctrl and Alt,
 // and one another program holds, are refused there, saying why; another is
 // taken, kept and in force at the next start.
+// The hotkey's dialog, open over the window.
+HWND dialog_of(const App& app) {
+    HWND found = nullptr;
+    wait_until([&] {
+        found = FindWindowW(L"#32770", L"Spartusis klavišas");
+        return found != nullptr && IsWindowVisible(found) && GetParent(found) == app.form();
+    });
+    return found;
+}
+
+// What the dialog says of the chord chosen.
+std::wstring says(HWND dialog) {
+    wchar_t text[256] = L"";
+    SendMessageTimeoutW(GetDlgItem(dialog, IDC_SAYS), WM_GETTEXT, 256,
+                        reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    return std::wstring(text);
+}
+
 TEST_F(Settings, TheHotkeyIsChosenInItsDialogAndKept) {
-    const auto dialog_of = [](const App& app) {
-        HWND found = nullptr;
-        wait_until([&] {
-            found = FindWindowW(L"#32770", L"Spartusis klavišas");
-            return found != nullptr && IsWindowVisible(found) && GetParent(found) == app.form();
-        });
-        return found;
-    };
-    const auto says = [](HWND dialog) {
-        wchar_t text[256] = L"";
-        SendMessageTimeoutW(GetDlgItem(dialog, IDC_SAYS), WM_GETTEXT, 256,
-                            reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
-        return std::wstring(text);
-    };
     const auto try_chord = [](HWND dialog, BYTE flags, WORD key) {
         SendMessageTimeoutW(GetDlgItem(dialog, IDC_CHORD), HKM_SETHOTKEY, MAKEWORD(key, flags), 0,
                             SMTO_ABORTIFHUNG, 2000, nullptr);
@@ -572,6 +593,58 @@ TEST_F(Settings, TheHotkeyIsChosenInItsDialogAndKept) {
     ASSERT_TRUE(set_clipboard_text(L"6"));
     app.step(
         "Ctrl+Shift+F10", [] { press_hotkey(VK_F10); },
+        [] { return clipboard_text() == L"Šeši Lt"; },
+        [] { return "the clipboard holds " + win::to_utf8(clipboard_text().value_or(L"(none)")); });
+    PostMessageW(app.form(), WM_SYSCOMMAND, Module1::kAboutCommand, 0);
+    const auto about = wait_message_box(app);
+    ASSERT_TRUE(about.has_value());
+    EXPECT_NE(about->text.find(L"spauskite Ctrl+Shift+F10 "), std::wstring::npos);
+    close_message_box(*about);
+}
+
+// Keys pressed in the dialog's field are the field's, the chord in force
+// too: nothing is converted behind it. What the field cannot show is refused.
+TEST_F(Settings, TheDialogTakesTheChordsKeys) {
+    App app;
+    ASSERT_TRUE(set_clipboard_text(L"6"));
+    choose(app, {'T'});
+    HWND dialog = dialog_of(app);
+    ASSERT_NE(dialog, nullptr) << "Alt+Space, T opened no dialog";
+    const auto shown = [&] {
+        DWORD_PTR chord = 0;
+        SendMessageTimeoutW(GetDlgItem(dialog, IDC_CHORD), HKM_GETHOTKEY, 0, 0, SMTO_ABORTIFHUNG,
+                            2000, &chord);
+        return static_cast<WORD>(chord);
+    };
+    const auto found = [&] { return "the field holds " + std::to_string(shown()); };
+    for (const WORD key : {VK_F9, VK_F11}) {
+        app.step(
+            "Ctrl+Shift+F" + std::to_string(key - VK_F1 + 1) + " in the field",
+            [&] { press_hotkey(key); },
+            [&] { return shown() == MAKEWORD(key, HOTKEYF_CONTROL | HOTKEYF_SHIFT); }, found);
+    }
+    EXPECT_EQ(clipboard_text(), L"6");
+    EXPECT_EQ(message_boxes(app), 1) << "a box besides the dialog";
+    const auto ok = [&] {
+        SendMessageTimeoutW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                            nullptr);
+    };
+    press({VK_CONTROL, VK_MENU, VK_F5});
+    app.settle();
+    ok();
+    EXPECT_TRUE(wait_until([&] { return says(dialog).find(L"AltGr") != std::wstring::npos; }))
+        << win::to_utf8(says(dialog));
+    SendMessageTimeoutW(GetDlgItem(dialog, IDC_CHORD), HKM_SETHOTKEY, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
+    ok();
+    EXPECT_TRUE(wait_until([&] { return says(dialog).starts_with(L"Įveskite derinį"); }))
+        << win::to_utf8(says(dialog));
+    SendMessageTimeoutW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
+    ASSERT_TRUE(wait_until([&] { return !IsWindow(dialog); }));
+    EXPECT_FALSE(stored());
+    app.step(
+        "Ctrl+Shift+F11, the dialog closed", [] { press_hotkey(); },
         [] { return clipboard_text() == L"Šeši Lt"; },
         [] { return "the clipboard holds " + win::to_utf8(clipboard_text().value_or(L"(none)")); });
 }
@@ -639,6 +712,7 @@ std::optional<MessageBoxSeen> hotkey_message(const App& app, const std::string& 
     return wait_message_box(app);
 }
 
+// A refusal leaves the clipboard as it was, and the label names no words.
 TEST(Window, TheHotkeyRefusesAndChangesNothing) {
     App app;
     const OtherWindow other;
@@ -647,13 +721,16 @@ TEST(Window, TheHotkeyRefusesAndChangesNothing) {
         const wchar_t* message;
         const wchar_t* box;
     };
-    constexpr std::array<Step, 4> kSteps{{
+    constexpr std::array<Step, 5> kSteps{{
         {L"1\r\n2\r\nabc\r\n", L"Eilutė 3: Turi būti skaičius", L"abc"},
         {L"1\t-2", L"Eilutė 1, stulpelis 2: Skaičius negali būti neigiamas", L"-2"},
         {L"1000000000", L"Apsiribokime milijonais !", L"1000000000"},
-        {nullptr, L"Iškarpinėje nėra teksto", L"1000000000"},
+        {nullptr, L"Iškarpinėje nėra teksto", L"7"},
+        {L"\r\n\t \r\n", L"Iškarpinėje nėra sumų", L"7"},
     }};
     for (const Step& step : kSteps) {
+        app.request(L"7");
+        expect_result(app, L"Septyni Lt");
         SCOPED_TRACE(testing::PrintToString(std::wstring(step.message)));
         if (step.copied != nullptr) {
             ASSERT_TRUE(set_clipboard_text(step.copied));
@@ -669,6 +746,7 @@ TEST(Window, TheHotkeyRefusesAndChangesNothing) {
         GetWindowThreadProcessId(GetForegroundWindow(), &process);
         EXPECT_EQ(process, GetProcessId(app.process())) << "Numora did not come forward";
         close_message_box(*box);
+        EXPECT_EQ(app.text(kLabel1), L"");
         EXPECT_EQ(clipboard_text(),
                   step.copied != nullptr ? std::optional<std::wstring>(step.copied) : std::nullopt);
         EXPECT_TRUE(wait_until([&] { return app.focused_id() == kText1; }));
@@ -682,12 +760,99 @@ TEST(Window, TheHotkeyRefusesAndChangesNothing) {
     close_message_box(*box);
 }
 
+// The box of a refusal, hidden behind another program, is what a press
+// brings forward: nothing is converted, and no second box opens.
+TEST(Window, TheHotkeyNeverConvertsBehindABox) {
+    App app;
+    const OtherWindow other;
+    ASSERT_TRUE(set_clipboard_text(L"x"));
+    other.activate();
+    const auto box = hotkey_message(app, "Ctrl+Shift+F11 on x");
+    ASSERT_TRUE(box.has_value());
+    other.activate();
+    ASSERT_TRUE(set_clipboard_text(L"5"));
+    app.step(
+        "Ctrl+Shift+F11, the box behind another window", [] { press_hotkey(); },
+        [&] { return GetForegroundWindow() == box->window; },
+        [] { return "in front: " + win::to_utf8(win::window_text(GetForegroundWindow())); });
+    EXPECT_EQ(message_boxes(app), 1);
+    EXPECT_EQ(clipboard_text(), L"5");
+    close_message_box(*box);
+    app.step(
+        "Ctrl+Shift+F11, the box closed", [] { press_hotkey(); },
+        [] { return clipboard_text() == L"Penki Lt"; },
+        [] { return "the clipboard holds " + win::to_utf8(clipboard_text().value_or(L"(none)")); });
+}
+
+// A million cells are written; one more, a text past 64 MiB, or a cell as
+// long as no amount is, are refused at once, the clipboard kept.
+TEST(Window, TheHotkeyKeepsWithinItsBounds) {
+    App app;
+    std::wstring column;
+    for (int i = 0; i < 1'000'000; ++i) column += L"777777777\r\n";
+    ASSERT_TRUE(set_clipboard_text(column));
+    const auto words = [] {
+        const auto text = clipboard_text();
+        return text.has_value() && text->starts_with(L"Septyni šimtai septyniasdešimt septyni");
+    };
+    app.step(
+        "Ctrl+Shift+F11 on a million cells", [] { press_hotkey(); }, words,
+        [&] { return "the label says " + win::to_utf8(app.text(kLabel1)); });
+    EXPECT_EQ(app.text(kLabel1), L"Sumos žodžiais iškarpinėje: 1000000");
+    const std::wstring written = clipboard_text().value_or(L"");
+    EXPECT_EQ(std::count(written.begin(), written.end(), L'\n'), 999'999);
+    struct Step {
+        const char* what;
+        std::wstring copied;
+        const wchar_t* message;
+    };
+    const Step steps[] = {
+        {"a million and one cells", column + L"7",
+         L"Iškarpinėje per daug: žodžiais rašoma ne "
+         L"daugiau kaip 1 000 000 langelių ir 64 MiB teksto"},
+        {"past 64 MiB", std::wstring(std::size_t{32} << 20, L' '),
+         L"Iškarpinėje per daug: žodžiais rašoma ne daugiau kaip 1 000 000 langelių ir 64 MiB "
+         L"teksto"},
+        {"5 000 000 digits", std::wstring(5'000'000, L'7'), L"Apsiribokime milijonais !"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        ASSERT_TRUE(set_clipboard_text(step.copied));
+        const auto box = hotkey_message(app, std::string("Ctrl+Shift+F11 on ") + step.what);
+        ASSERT_TRUE(box.has_value());
+        expect_plain_box(*box, step.message);
+        close_message_box(*box);
+        EXPECT_LE(app.text(kText1).size(), 256u);
+        EXPECT_EQ(app.text(kLabel1), L"");
+        EXPECT_TRUE(clipboard_text() == step.copied);
+    }
+}
+
+// Only Numora's window answers a second start: another program's "Form1"
+// stays where it is, and a minimized Numora is restored.
 TEST(Window, ASecondStartBringsTheFirstForward) {
     App app;
     const OtherWindow other;
+    const OtherWindow foreign(L"Form1");
+    ShowWindow(app.form(), SW_MINIMIZE);
+    ASSERT_TRUE(wait_until([&] { return IsIconic(app.form()) != FALSE; }));
     other.activate();
     EXPECT_EQ(run_another(), DWORD{0});
     EXPECT_TRUE(wait_until([&] { return GetForegroundWindow() == app.form(); }));
+    EXPECT_FALSE(IsIconic(app.form()));
+    EXPECT_TRUE(app.running());
+    EXPECT_TRUE(answers(app.form()));
+}
+
+// Messages any program may send carry data: one that once carried a
+// pointer does no harm.
+TEST(Window, AStrayMessageDoesNoHarm) {
+    App app;
+    for (const UINT message : {UINT{WM_APP}, UINT{WM_APP + 1}, UINT{WM_APP + 2}}) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(app.form(), message, 1, 0x10, SMTO_ABORTIFHUNG, 2000, &ignored);
+    }
+    EXPECT_TRUE(answers(app.form()));
     EXPECT_TRUE(app.running());
 }
 

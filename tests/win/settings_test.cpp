@@ -47,6 +47,7 @@ TEST(Settings, BadValuesMeanTheDefaults) {
         {"wrong types", {REG_DWORD, L"", 1}, {REG_SZ, L"1", 0}, {REG_DWORD, L"", 2}, {REG_DWORD, L"", 0}, {false, false, MoneyForm::mark, kDefault}},
         {"expandable text", {REG_EXPAND_SZ, L"Eur", 0}, kNone, {REG_EXPAND_SZ, L"full", 0}, {REG_EXPAND_SZ, L"Alt+F1", 0}, {false, false, MoneyForm::mark, kDefault}},
         {"Ctrl with Alt", kNone, kNone, kNone, {REG_SZ, L"Ctrl+Alt+F11", 0}, {false, false, MoneyForm::mark, kDefault}},
+        {"blanks around the chord", kNone, kNone, kNone, {REG_SZ, L" Alt+F9 ", 0}, {false, false, MoneyForm::mark, {MOD_ALT, VK_F9}}},
         {"neither Ctrl nor Alt", kNone, kNone, kNone, {REG_SZ, L"Shift+F11", 0}, {false, false, MoneyForm::mark, kDefault}},
     };
     // clang-format on
