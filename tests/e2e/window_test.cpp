@@ -849,6 +849,7 @@ TEST(Window, ASecondStartBringsTheFirstForward) {
 TEST(Window, AStrayMessageDoesNoHarm) {
     App app;
     for (const UINT message : {UINT{WM_APP}, UINT{WM_APP + 1}, UINT{WM_APP + 2}}) {
+        PostMessageW(app.form(), message, 1, 0x10);
         DWORD_PTR ignored = 0;
         SendMessageTimeoutW(app.form(), message, 1, 0x10, SMTO_ABORTIFHUNG, 2000, &ignored);
     }
