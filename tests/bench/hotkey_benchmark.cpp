@@ -75,10 +75,10 @@ bool report_bounds(const App& app) {
         PROCESS_MEMORY_COUNTERS memory{};
         memory.cb = sizeof memory;
         GetProcessMemoryInfo(app.process(), &memory, sizeof memory);
-        std::printf("hotkey to clipboard, %7d cells: %.0f ms; peak memory since start: %.0f MB "
-                    "committed, %.0f MB working set\n",
-                    cells, ms, megabytes(memory.PeakPagefileUsage),
-                    megabytes(memory.PeakWorkingSetSize));
+        std::printf(
+            "hotkey to clipboard, %7d cells: %.0f ms; peak memory since start: %.0f MB "
+            "committed, %.0f MB working set\n",
+            cells, ms, megabytes(memory.PeakPagefileUsage), megabytes(memory.PeakWorkingSetSize));
         set_clipboard_text(L"");  // the next copy need not wait for these words' export
     }
     const double refused = time_to_refusal(app, std::wstring(5'000'000, L'7'));
