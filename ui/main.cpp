@@ -18,7 +18,9 @@ constexpr DWORD kAttemptMs = 100;
 // did has ended meanwhile. Otherwise the other's window is brought forward.
 bool is_first(const numora::win::ScopedHandle& instance, DWORD created) {
     if (instance && created != ERROR_ALREADY_EXISTS) return true;
-    // Access denied: another user's rights made it, so one is running.
+    // Access denied: an elevated Numora made it, so one is running. Any other
+    // failure tells nothing, and this one runs.
+    if (!instance && created != ERROR_ACCESS_DENIED) return true;
     for (int i = 0; i < kForwardAttempts; ++i) {
         if (numora::ui::Form1::bring_running_forward()) return false;
         if (!instance) {
