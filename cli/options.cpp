@@ -14,9 +14,10 @@ bool is_letter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// Whether a text starts with a currency mark: "eur5", "Lt 5".
+// Whether a text starts with a currency mark: "eur5", "Lt 5", "kr5". The
+// marks that start with a letter take two or three bytes.
 bool starts_with_mark(std::string_view text) {
-    return currency_named(text.substr(0, 3)) || currency_named(text.substr(0, 2));
+    return is_currency_mark(text.substr(0, 3)) || is_currency_mark(text.substr(0, 2));
 }
 
 // Options are "--name" and "-h"; anything else that starts with a minus is
@@ -71,9 +72,9 @@ bool set_case(Style& style, std::string_view name) {
 }
 
 bool set_currency(Options& options, std::string_view name) {
-    const auto currency = currency_named(name);
-    if (currency) options.style.currency = *currency;
-    return currency.has_value();
+    const Currency* currency = currency_called(name);
+    if (currency != nullptr) options.style.currency = currency;
+    return currency != nullptr;
 }
 
 bool set_form(Options& options, std::string_view name) {
@@ -98,7 +99,7 @@ struct ValueOption {
 constexpr std::array<ValueOption, 4> kValueOptions{{
     {"--case", [](Options& o, std::string_view v) { return set_case(o.style, v); },
      "upper, first, lower"},
-    {"--currency", set_currency, "lt, eur"},
+    {"--currency", set_currency, "lt, eur, usd, gbp, pln, chf, sek, nok, dkk, czk"},
     {"--form", set_form, "short, word, full"},
     {"--decimal", set_decimal, "not a digit, sign or blank"},
 }};

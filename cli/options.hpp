@@ -19,14 +19,15 @@ struct Options {
 };
 
 inline constexpr std::string_view kUsage =
-    "usage: numora-cli [--number] [--case upper|first|lower] [--currency lt|eur]\n"
+    "usage: numora-cli [--number] [--case upper|first|lower] [--currency CODE]\n"
     "                  [--form short|word|full] [--decimal SEP] [--] [TEXT...]\n"
     "       numora-cli --help | --version\n"
     "Writes each TEXT, or each line of standard input, as an amount in Lithuanian words.\n"
     "Options take their value as --option VALUE or --option=VALUE, in any letter case.\n"
     "  --number          number mode: whole part only, no currency and no hundredths\n"
     "  --case C          upper: ALL CAPITALS, first: First capital (default), lower\n"
-    "  --currency C      lt (default) or eur, for texts without a mark (\"5 €\")\n"
+    "  --currency CODE   lt (default), eur, usd, gbp, pln, chf, sek, nok, dkk or czk,\n"
+    "                    for texts without a mark (\"5 €\", \"5 USD\")\n"
     "  --form F          short: Penki Eur 25 ct (default), word: Penki eurai 25 ct,\n"
     "                    full: Penki eurai dvidešimt penki centai\n"
     "  --decimal SEP     decimal separator (default: the locale's)\n";

@@ -10,17 +10,18 @@ namespace numora {
 
 namespace {
 
-// The currency mark and the hundredths in digits after words (or alone), in
-// one piece. No mark where the currency was written as a word.
+// The currency mark and the hundredths in digits after words (or alone),
+// with "ct" or the minor unit's word, in one piece. No mark where the
+// currency was written as a word.
 class Tail {
 public:
-    Tail(std::string_view mark, bool after_words, int cents) {
+    Tail(std::string_view mark, bool after_words, int cents, std::string_view minor) {
         if (after_words) add(mark);
         if (cents <= 0) return;
         if (after_words) text_[size_++] = ' ';
         if (cents >= 10) text_[size_++] = static_cast<char>('0' + cents / 10);
         text_[size_++] = static_cast<char>('0' + cents % 10);
-        add(kCt);
+        add(minor);
     }
     std::string_view view() const { return {text_.data(), size_}; }
 
@@ -29,18 +30,30 @@ private:
         for (const char c : piece.substr(0, kRoom - size_)) text_[size_++] = c;
     }
 
-    static constexpr std::size_t kRoom = 24;  // " Eur 99 ct" and longer marks
+    static constexpr std::size_t kRoom = 32;  // " USD 99 santimai" and longer
     std::array<char, kRoom> text_;
     std::size_t size_ = 0;
 };
 
+// The tail of a result: "ct" keeps its letters in capitals, as the marks do;
+// a minor unit's word is a word.
+void append_tail(std::string& out, std::string_view mark, bool after_words, int cents,
+                 const Style& style) {
+    const Currency& currency = *style.currency;
+    const bool cent = currency.minor_is_cent();
+    const std::string_view minor = cent ? kCt : agreeing(currency.minor, cents);
+    out += Tail(mark, after_words, cents, minor).view();
+    if (style.all_capitals && !cent && cents > 0) make_upper(out, out.size() - minor.size());
+}
+
 // The words for a number, "nulis" for none, and the word that agrees with it.
-void append_counted(std::string& out, int number, const ScaleWord& word, bool capitals) {
+void append_counted(std::string& out, int number, const ScaleWord& word, Gender gender,
+                    bool capitals) {
     std::size_t lower_from = out.size();
     if (number == 0) {
         out += kNulis;
     } else {
-        append_words(out, number, capitals);
+        append_words(out, number, capitals, gender);
         lower_from = out.size();
     }
     out += agreeing(word, number);
@@ -49,15 +62,17 @@ void append_counted(std::string& out, int number, const ScaleWord& word, bool ca
 
 // The currency as a word, always named; the hundredths in digits or in words.
 void append_named(std::string& out, Amount amount, const Style& style) {
+    const Currency& currency = *style.currency;
     const std::size_t start = out.size();
-    append_counted(out, amount.whole, style.currency.word, style.all_capitals);
+    append_counted(out, amount.whole, currency.word, currency.gender, style.all_capitals);
     const bool cents_in_words = style.form == MoneyForm::full && amount.cents > 0;
     if (cents_in_words) {
         out += kSpace;
-        append_counted(out, amount.cents, kCent, style.all_capitals);
+        append_counted(out, amount.cents, currency.minor, currency.minor_gender,
+                       style.all_capitals);
     }
     if (!style.all_capitals && style.first_capital) make_first_upper(out, start);
-    if (!cents_in_words) out += Tail({}, true, amount.cents).view();
+    if (!cents_in_words) append_tail(out, {}, true, amount.cents, style);
 }
 
 constexpr std::array<std::string_view, kMoneyForms> kFormNames{"short", "word", "full"};
@@ -89,10 +104,11 @@ void rodyk(std::string& out, Amount amount, const Style& style) {
         out += kNulis;
         if (style.all_capitals) make_upper(out, start);
     } else {
-        append_words(out, amount.whole, style.all_capitals);
+        const Gender gender = style.money ? style.currency->gender : Gender::masculine;
+        append_words(out, amount.whole, style.all_capitals, gender);
     }
     if (!style.all_capitals && style.first_capital) make_first_upper(out, start);
-    if (style.money) out += Tail(style.currency.mark, out.size() > start, cents).view();
+    if (style.money) append_tail(out, style.currency->mark, out.size() > start, cents, style);
 }
 
 }  // namespace numora

@@ -27,22 +27,25 @@ struct Style {
     bool money = true;          // the currency and the hundredths, in the money form
     bool first_capital = true;  // consulted only when all_capitals is off
     bool all_capitals = false;
-    Currency currency = kLitas;  // for texts typed without a currency mark
+    const Currency* currency = &kLitas;  // for texts typed without a currency mark
     MoneyForm form = MoneyForm::mark;
 };
 
 // Appends the words for the amount's whole value in the chosen case ("nulis"
 // when nothing else would be written). In money mode the currency follows:
-// its mark after the words and the hundredths in digits with " ct"; or its
-// word, agreeing with the whole value ("nulis" then written before it
-// always), and the hundredths in digits or in words with the cent word.
+// its mark after the words and the hundredths in digits with " ct", or with
+// the minor unit's word where that is not the cent; or its word, agreeing
+// with the whole value ("nulis" then written before it always), and the
+// hundredths in digits so, or in words with the minor unit's word. The
+// whole value agrees with the currency's gender, the hundredths in words
+// with the minor unit's.
 // Trimmed of U+0020. The amount is within range: 0 .. 999 999 999,
 // hundredths 0 .. 99.
 void rodyk(std::string& out, Amount amount, const Style& style);
 
 // The style with the typed text's currency mark, when it has one.
 inline Style with_typed_currency(Style style, const Parsed& parsed) {
-    if (parsed.currency) style.currency = *parsed.currency;
+    if (parsed.currency != nullptr) style.currency = parsed.currency;
     return style;
 }
 

@@ -12,7 +12,8 @@ struct LetterPair {
     char32_t capital;
 };
 
-inline constexpr std::array<LetterPair, 9> kLithuanianLetters{{
+// Lithuanian letters, and the Polish ł of the zloty's mark "zł".
+inline constexpr std::array<LetterPair, 10> kLithuanianLetters{{
     {U'ą', U'Ą'},
     {U'č', U'Č'},
     {U'ę', U'Ę'},
@@ -22,6 +23,7 @@ inline constexpr std::array<LetterPair, 9> kLithuanianLetters{{
     {U'ų', U'Ų'},
     {U'ū', U'Ū'},
     {U'ž', U'Ž'},
+    {U'ł', U'Ł'},
 }};
 
 enum class Case { upper, lower };
@@ -84,12 +86,22 @@ std::string capitalize_first(std::string_view text) {
     return mapped(text, Case::upper, Case::lower);
 }
 
-bool equals_ignoring_case(std::string_view text, std::string_view small_word) {
-    if (text.size() != small_word.size()) return false;
+namespace {
+
+char small_ascii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+bool equals_ignoring_case(std::string_view text, std::string_view word) {
+    if (text.size() != word.size()) return false;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c =
-            text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
-        if (c != small_word[i]) return false;
+        // Past ASCII, the rest is mapped as a whole ("KČ", "ZŁ"): letters keep their length.
+        if ((static_cast<unsigned char>(text[i]) & 0x80) != 0) {
+            return to_lower(text.substr(i)) == to_lower(word.substr(i));
+        }
+        if (small_ascii(text[i]) != small_ascii(word[i])) return false;
     }
     return true;
 }

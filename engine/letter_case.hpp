@@ -1,5 +1,6 @@
-// Upper- and lower-casing of UTF-8 text: ASCII letters and the Lithuanian
-// letters ą č ę ė į š ų ū ž. Every other character passes unchanged.
+// Upper- and lower-casing of UTF-8 text: ASCII letters, the Lithuanian
+// letters ą č ę ė į š ų ū ž, and ł for the zloty's mark. Every other
+// character passes unchanged.
 #pragma once
 
 #include <cstddef>
@@ -18,7 +19,7 @@ std::string capitalize_first(std::string_view text);
 void make_upper(std::string& text, std::size_t from = 0);
 void make_first_upper(std::string& text, std::size_t from = 0);
 
-// Whether a text is the word, written in small ASCII letters, in any letter case.
-bool equals_ignoring_case(std::string_view text, std::string_view small_word);
+// Whether a text is the word, both in any letter case.
+bool equals_ignoring_case(std::string_view text, std::string_view word);
 
 }  // namespace numora

@@ -20,8 +20,9 @@ std::string_view trim_spaces(std::string_view text) {
 
 namespace {
 
-// Appends the words of a group 1 .. 999 without a space at either end.
-void append_simtai(std::string& text, int group) {
+// Appends the words of a group 1 .. 999 without a space at either end; its
+// last units digit agrees with the gender of the word after it.
+void append_simtai(std::string& text, int group, Gender gender = Gender::masculine) {
     const int hundreds = group / 100;
     const int rest = group % 100;
     if (hundreds > 0) {
@@ -31,19 +32,21 @@ void append_simtai(std::string& text, int group) {
         text += rest == 0 ? hundred.substr(0, hundred.size() - 1) : hundred;
     }
     if (rest < 10) {
-        text += vienetai[rest];
+        text += units_word(rest, gender);
     } else if (rest < 20 && rest != 10) {
         text += niolika[rest - 10];
     } else {
         text += desimtys[rest / 10];
         if (rest % 10 > 0) {
             text += kSpace;
-            text += vienetai[rest % 10];
+            text += units_word(rest % 10, gender);
         }
     }
 }
 
-enum Scale : std::size_t { kUnits, kThousands, kMillions, kScales };
+// The units group comes in two genders: before a feminine word it is a
+// scale of its own.
+enum Scale : std::size_t { kUnits, kFeminineUnits, kThousands, kMillions, kScales };
 
 // Every group's words with each scale word, in small letters and in
 // capitals, written once, one after another: bulk conversion spends its time
@@ -51,15 +54,19 @@ enum Scale : std::size_t { kUnits, kThousands, kMillions, kScales };
 class GroupWords {
 public:
     GroupWords() {
-        constexpr std::array<const ScaleWord*, kScales> scales{nullptr, &kThousand, &kMillion};
+        constexpr std::array<const ScaleWord*, kScales> scales{nullptr, nullptr, &kThousand,
+                                                               &kMillion};
         std::size_t entry = 0;
         for (const bool capitals : {false, true}) {
-            for (const ScaleWord* scale : scales) {
+            for (std::size_t scale_at = 0; scale_at < kScales; ++scale_at) {
+                const ScaleWord* scale = scales[scale_at];
+                const Gender gender =
+                    scale_at == kFeminineUnits ? Gender::feminine : Gender::masculine;
                 for (int group = 0; group < kGroups; ++group) {
                     start_[entry++] = static_cast<std::uint32_t>(text_.size());
                     const std::size_t from = text_.size();
                     if (group == 0) continue;
-                    append_simtai(text_, group);
+                    append_simtai(text_, group, gender);
                     if (scale != nullptr) text_ += agreeing(*scale, group);
                     if (capitals) make_upper(text_, from);
                     longest_ = std::max(longest_, text_.size() - from);
@@ -98,6 +105,10 @@ std::string simtai(int group) {
     return text;
 }
 
+std::string_view units_word(int digit, Gender gender) {
+    return gender == Gender::feminine ? vienetai_moteriskos[digit] : vienetai[digit];
+}
+
 std::string_view agreeing(const ScaleWord& word, int number) {
     const int last_digit = number % 10;
     const int last_two = number % 100;
@@ -119,7 +130,7 @@ char* put_group(char* at, const char* start, std::string_view words) {
 
 }  // namespace
 
-void append_words(std::string& text, std::int32_t n, bool capitals) {
+void append_words(std::string& text, std::int32_t n, bool capitals, Gender gender) {
     if (n < 1 || n > kLargestWhole) return;
     // The millions count fits 16 bits for every value in range (at most 999).
     const auto mil = static_cast<std::int16_t>(n / 1'000'000);
@@ -129,7 +140,8 @@ void append_words(std::string& text, std::int32_t n, bool capitals) {
     char* const first = text.data() + start;
     char* at = put_group(first, first, words.get(mil, kMillions, capitals));
     at = put_group(at, first, words.get(n % 1'000'000 / 1000, kThousands, capitals));
-    at = put_group(at, first, words.get(n % 1000, kUnits, capitals));
+    const Scale units = gender == Gender::feminine ? kFeminineUnits : kUnits;
+    at = put_group(at, first, words.get(n % 1000, units, capitals));
     text.resize(static_cast<std::size_t>(at - text.data()));
 }
 

@@ -15,20 +15,11 @@ namespace {
 inline constexpr std::array<std::string_view, 6> kBlanks{"\t", " ", "\u00A0", "\u202F", "\r", "\n"};
 // The hyphen-minus, and the minus sign and the en dash of word processors.
 inline constexpr std::array<std::string_view, 3> kMinusSigns{"-", "\u2212", "\u2013"};
+// Marks that name more than one currency: a text with one is refused, asking
+// for the code. The longer of two with the same start first.
+inline constexpr std::array<std::string_view, 2> kUnclearMarks{"kr.", "kr"};
 // Spaces that group digits in threes whatever the locale says.
 inline constexpr std::array<std::string_view, 3> kGroupSpaces{" ", "\u00A0", "\u202F"};
-
-// Marks in small letters, the longer of two with the same start first.
-struct Mark {
-    std::string_view word;
-    Currency currency;
-};
-inline constexpr std::array<Mark, 4> kMarks{{
-    {"€", kEuro},
-    {"eur", kEuro},
-    {"ltl", kLitas},
-    {"lt", kLitas},
-}};
 
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
@@ -76,18 +67,41 @@ Sign take_sign(std::string_view& text) {
     return sign;
 }
 
-// Takes a currency mark, and the blanks beside it, off the front or the end.
-std::optional<Currency> take_mark(std::string_view& text, bool at_end) {
-    // Most texts have none: a digit at that end settles it at once.
-    if (text.empty() || is_digit(at_end ? text.back() : text.front())) return std::nullopt;
-    for (const auto& [word, currency] : kMarks) {
-        if (text.size() < word.size()) continue;
-        const std::size_t at = at_end ? text.size() - word.size() : 0;
-        if (!equals_ignoring_case(text.substr(at, word.size()), word)) continue;
-        text = trim_blanks(at_end ? text.substr(0, at) : text.substr(word.size()));
-        return currency;
+// A mark found in a text: the currency it names, none where it names more
+// than one.
+struct Mark {
+    bool found = false;
+    const Currency* currency = nullptr;
+};
+
+// Calls `visit(word)` for every mark, each currency's other marks before its
+// name ("ltl" before "lt"), those naming more than one currency last; stops
+// when it returns true.
+template <typename Visit>
+Mark find_mark(Visit visit) {
+    for (const Currency& currency : kCurrencies) {
+        for (const std::string_view word : currency.typed) {
+            if (!word.empty() && visit(word)) return {true, &currency};
+        }
+        if (visit(currency.name())) return {true, &currency};
     }
-    return std::nullopt;
+    for (const std::string_view word : kUnclearMarks) {
+        if (visit(word)) return {true, nullptr};
+    }
+    return {};
+}
+
+// Takes a currency mark, and the blanks beside it, off the front or the end.
+Mark take_mark(std::string_view& text, bool at_end) {
+    // Most texts have none: a digit at that end settles it at once.
+    if (text.empty() || is_digit(at_end ? text.back() : text.front())) return {};
+    return find_mark([&](std::string_view word) {
+        if (text.size() < word.size()) return false;
+        const std::size_t at = at_end ? text.size() - word.size() : 0;
+        if (!equals_ignoring_case(text.substr(at, word.size()), word)) return false;
+        text = trim_blanks(at_end ? text.substr(0, at) : text.substr(word.size()));
+        return true;
+    });
 }
 
 bool is_group_space(std::string_view mark) {
@@ -311,11 +325,8 @@ std::optional<Amount> plain_amount(std::string_view text, std::string_view decim
     return amount;
 }
 
-std::optional<Currency> currency_named(std::string_view mark) {
-    for (const auto& [word, currency] : kMarks) {
-        if (equals_ignoring_case(mark, word)) return currency;
-    }
-    return std::nullopt;
+bool is_currency_mark(std::string_view mark) {
+    return find_mark([&](std::string_view word) { return equals_ignoring_case(mark, word); }).found;
 }
 
 bool usable_decimal_separator(std::string_view separator) {
@@ -335,17 +346,17 @@ namespace {
 
 // A currency mark at the front, or after a sign there ("-€5", "+€5"); the
 // sign, when it came first, is the number's.
-std::optional<Currency> take_front_mark(std::string_view& number, Sign& sign) {
-    if (auto currency = take_mark(number, false)) return currency;
+Mark take_front_mark(std::string_view& number, Sign& sign) {
+    if (const Mark mark = take_mark(number, false); mark.found) return mark;
     std::string_view after = number;
     const Sign typed = take_sign(after);
-    if (typed == Sign::none) return std::nullopt;
-    auto currency = take_mark(after, false);
-    if (currency) {
+    if (typed == Sign::none) return {};
+    const Mark mark = take_mark(after, false);
+    if (mark.found) {
         sign = typed;
         number = after;
     }
-    return currency;
+    return mark;
 }
 
 }  // namespace
@@ -353,15 +364,18 @@ std::optional<Currency> take_front_mark(std::string_view& number, Sign& sign) {
 Parsed parse_number(std::string_view text, const Separators& separators) {
     std::string_view number = trim_blanks(text);
     Sign sign = Sign::none;
-    auto currency = take_front_mark(number, sign);
-    if (!currency) currency = take_mark(number, true);
+    Mark mark = take_front_mark(number, sign);
+    if (!mark.found) mark = take_mark(number, true);
     Parsed parsed = scan_number(number, separators, sign);
     if (parsed.status == ParseStatus::not_a_number && separators.other_decimal) {
         if (const auto marks = unmistakable_marks(number, separators)) {
             parsed = scan_number(number, *marks, sign);
         }
     }
-    if (parsed.status != ParseStatus::not_a_number) parsed.currency = currency;
+    if (parsed.status != ParseStatus::not_a_number) {
+        parsed.currency = mark.currency;
+        parsed.unclear_currency = mark.found && mark.currency == nullptr;
+    }
     return parsed;
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "words.hpp"
+#include "currency.hpp"
 
 namespace numora {
 
@@ -39,8 +39,9 @@ struct Amount {
 // The typed number, exactly as its digits say: no binary floating point.
 struct Parsed {
     ParseStatus status = ParseStatus::not_a_number;
-    bool negative = false;             // a minus before a number other than zero
-    std::optional<Currency> currency;  // the typed mark's; none when no mark was typed
+    bool negative = false;               // a minus before a number other than zero
+    const Currency* currency = nullptr;  // the typed mark's; none when no mark was typed
+    bool unclear_currency = false;       // the mark typed names more than one ("kr")
     // Of the number's magnitude, for ParseStatus::number: the whole part (at
     // most kLargestWhole, else the status is too_large) and the fraction
     // rounded to hundredths, halves to the even hundredth: 0 .. 100.
@@ -59,8 +60,9 @@ struct Parsed {
 // plain or grouped in threes (by single spaces or by the locale's grouping
 // separator, one of the two in a text; the first group 1 to 3 digits without
 // a leading zero) and at most one decimal separator with digits on
-// at least one side, and at most one currency mark before or after it: "€",
-// "eur", "lt" or "ltl" in any letter case, blanks beside it optional. Nothing
+// at least one side, and at most one currency mark before or after it (one
+// a currency's row lists, or "kr", which names three) in any letter case,
+// blanks beside it optional. Nothing
 // else. With `other_decimal`, a text the locale's marks refuse is read with
 // other marks where it cannot be misread: with both "." and "," in it, the
 // last as the decimal mark and the other grouping; else the other of "." and
@@ -76,8 +78,8 @@ std::optional<Amount> plain_amount(std::string_view text, std::string_view decim
 // The text without the blanks at either end (space, tab, no-break spaces, CR, LF).
 std::string_view trim_blanks(std::string_view text);
 
-// The currency a mark names, in any letter case: "€", "eur", "lt" or "ltl".
-std::optional<Currency> currency_named(std::string_view mark);
+// Whether a text is a currency mark, in any letter case: "€", "usd", "kr".
+bool is_currency_mark(std::string_view mark);
 
 // Whether a text can serve as the decimal separator: not empty, and with no
 // digit, sign or blank in it, which the numbers around it would swallow.

@@ -9,6 +9,8 @@ std::string_view message_of(Refusal refusal) {
             return "";
         case Refusal::not_a_number:
             return "Turi būti skaičius";
+        case Refusal::unclear_currency:
+            return "Nurodykite valiutą: SEK, NOK ar DKK";
         case Refusal::too_large:
             return "Apsiribokime milijonais !";
         case Refusal::negative:
@@ -30,6 +32,8 @@ Refusal append_parsed_request(std::string& out, std::string_view typed,
                               const Separators& separators, const Style& style) {
     const Parsed parsed = parse_number(typed, separators);
     if (parsed.status == ParseStatus::not_a_number) return Refusal::not_a_number;
+    // "kr" names three currencies: writing one of them could be writing another amount.
+    if (parsed.unclear_currency) return Refusal::unclear_currency;
     if (parsed.negative) return Refusal::negative;
     if (parsed.status == ParseStatus::too_large) return Refusal::too_large;
     // The limit holds for what is written: after a carry into the whole part.

@@ -12,7 +12,7 @@ namespace numora {
 
 // Why a text is not written: the front ends decide by the kind, and show
 // its message.
-enum class Refusal { none, not_a_number, too_large, negative };
+enum class Refusal { none, not_a_number, unclear_currency, too_large, negative };
 
 // The message a refusal shows; empty for none.
 std::string_view message_of(Refusal refusal);

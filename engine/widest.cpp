@@ -9,9 +9,9 @@ namespace numora {
 namespace {
 
 // The words of a number and the word that agrees with it, in capitals if asked.
-std::string counted(int number, const ScaleWord* word, bool capitals) {
+std::string counted(int number, const ScaleWord* word, Gender gender, bool capitals) {
     std::string text;
-    append_words(text, number, capitals);
+    append_words(text, number, capitals, gender);
     if (word != nullptr) {
         const std::size_t from = text.size();
         text += agreeing(*word, number);
@@ -20,32 +20,45 @@ std::string counted(int number, const ScaleWord* word, bool capitals) {
     return std::string(trim_spaces(text));
 }
 
+// The hundredths as the style writes them: in words, or in digits with "ct"
+// or the minor unit's word.
+std::string cents_written(int cents, const Style& style) {
+    const Currency& currency = *style.currency;
+    if (style.form == MoneyForm::full) {
+        return counted(cents, &currency.minor, currency.minor_gender, style.all_capitals);
+    }
+    std::string text = std::to_string(cents);
+    if (!currency.minor_is_cent()) {
+        const std::size_t from = text.size();
+        text += agreeing(currency.minor, cents);
+        if (style.all_capitals) make_upper(text, from);
+    }
+    return text;
+}
+
 }  // namespace
 
-WidestAmount::WidestAmount(const Style& style) : cents_in_words_(style.form == MoneyForm::full) {
+WidestAmount::WidestAmount(const Style& style) {
     const bool capitals = style.all_capitals;
+    const Currency& currency = *style.currency;
     // The currency word agrees with the whole value, whose last two digits
-    // are the units group's.
-    const ScaleWord* currency = style.form != MoneyForm::mark ? &style.currency.word : nullptr;
+    // are the units group's; so does the units digit, with its gender.
+    const ScaleWord* word = style.form != MoneyForm::mark ? &currency.word : nullptr;
     for (int hundreds = 0; hundreds <= 9; ++hundreds) {
         // The millions' words come first, in a capital where the style has
         // one: every result with millions is wider than one without.
-        const std::string words = counted(hundreds * 100, nullptr, capitals);
+        const std::string words = counted(hundreds * 100, nullptr, Gender::masculine, capitals);
         std::string first = words;
         if (!capitals && style.first_capital) make_first_upper(first);
         add(kMillionsHundreds, first);
         add(kHundreds, words);
     }
     for (int rest = 0; rest <= 99; ++rest) {
-        add(kMillionsRest, counted(rest, &kMillion, capitals));
-        add(kThousandsRest, counted(rest, &kThousand, capitals));
-        add(kUnitsRest, counted(rest, currency, capitals));
-        if (cents_in_words_) add(kCents, counted(rest, &kCent, capitals));
-    }
-    // Cents in digits are widest with two, each digit the widest it can be.
-    for (int digit = 0; digit <= 9 && !cents_in_words_; ++digit) {
-        add(kCents, std::string(1, static_cast<char>('0' + std::max(digit, 1))));
-        add(kCentsUnits, std::string(1, static_cast<char>('0' + digit)));
+        add(kMillionsRest, counted(rest, &kMillion, Gender::masculine, capitals));
+        add(kThousandsRest, counted(rest, &kThousand, Gender::masculine, capitals));
+        add(kUnitsRest, counted(rest, word, currency.gender, capitals));
+        // The cents as one piece: none is written for 0.
+        add(kCents, rest == 0 ? std::string() : cents_written(rest, style));
     }
     words_.emplace_back(" ");
 }
@@ -88,10 +101,7 @@ Amount WidestAmount::given(const std::vector<int>& widths) const {
     const int millions = widest(kMillionsHundreds, widths) * 100 + widest(kMillionsRest, widths);
     const int whole = millions * 1'000'000 + (hundreds + widest(kThousandsRest, widths)) * 1000 +
                       hundreds + widest(kUnitsRest, widths);
-    const int cents = cents_in_words_
-                          ? widest(kCents, widths)
-                          : std::max(widest(kCents, widths), 1) * 10 + widest(kCentsUnits, widths);
-    return {whole, cents};
+    return {whole, widest(kCents, widths)};
 }
 
 }  // namespace numora

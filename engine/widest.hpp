@@ -15,7 +15,8 @@ namespace numora {
 // The amount whose result in a money style is the widest, once its words are
 // measured (in pixels, say; widths add up word by word, a space's between
 // words). The words of each group do not depend on the other groups' (the
-// currency word agrees with the units group, the cent word with the cents),
+// currency word and the units digit's gender agree with the units group, the
+// minor unit's word with the cents),
 // so the widest words at each place make the widest result. A group's words
 // are those of its hundreds, then those of its last two digits with the word
 // that agrees with them: each of these places is measured apart.
@@ -35,8 +36,7 @@ private:
         kMillionsRest,
         kThousandsRest,
         kUnitsRest,
-        kCents,       // the cents in words, or the tens digit of them
-        kCentsUnits,  // the cents' units digit, where they are written in digits
+        kCents,  // the cents as written: in words, or in digits with their unit
         kPlaces
     };
 
@@ -47,7 +47,6 @@ private:
     std::vector<std::string> words_;
     // For each place, the words of each of its values, as indexes into words_.
     std::array<std::vector<std::vector<std::size_t>>, kPlaces> places_;
-    bool cents_in_words_;
 };
 
 }  // namespace numora

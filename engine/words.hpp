@@ -11,6 +11,10 @@ using WordTable = std::array<std::string_view, 10>;
 
 inline constexpr WordTable vienetai{"",      "vienas", "du",      "trys",    "keturi",
                                     "penki", "šeši",   "septyni", "aštuoni", "devyni"};
+// The same before a feminine word: "dvi kronos".
+inline constexpr WordTable vienetai_moteriskos{"",          "viena",   "dvi",    "trys",
+                                               "keturios",  "penkios", "šešios", "septynios",
+                                               "aštuonios", "devynios"};
 
 // Index i holds the word for 10 + i.
 inline constexpr WordTable niolika{
@@ -40,6 +44,9 @@ inline constexpr std::string_view kNulis = "nulis";
 // The largest whole value written in words.
 inline constexpr int kLargestWhole = 999'999'999;
 
+// The number before a feminine word agrees with it: "viena krona", "dvi erės".
+enum class Gender : unsigned char { masculine, feminine };
+
 // A word in the three forms that agree with the number before it.
 struct ScaleWord {
     std::string_view singular;         // vienas tūkstantis
@@ -50,18 +57,7 @@ struct ScaleWord {
 
 inline constexpr ScaleWord kThousand{" tūkstantis", " tūkstančiai", " tūkstančių"};
 inline constexpr ScaleWord kMillion{" milijonas", " milijonai", " milijonų"};
-// The cents of either currency, named in words.
+// The cents of the litas, the euro and the dollar, named in words.
 inline constexpr ScaleWord kCent{" centas", " centai", " centų"};
-
-// A currency is written after the whole part in money mode: as its mark
-// ("Penki Eur") or as a word that agrees with the number ("Penki eurai").
-struct Currency {
-    std::string_view mark;
-    ScaleWord word;
-    friend constexpr bool operator==(const Currency&, const Currency&) = default;
-};
-
-inline constexpr Currency kLitas{" Lt", {" litas", " litai", " litų"}};
-inline constexpr Currency kEuro{" Eur", {" euras", " eurai", " eurų"}};
 
 }  // namespace numora

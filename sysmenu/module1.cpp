@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cwctype>
 #include <string>
+
+#include "win_text.hpp"
 
 namespace Module1 {
 
@@ -15,7 +18,8 @@ namespace {
 constexpr wchar_t kAboutStart[] =
     L"Numora " NUMORA_VERSION_WTEXT L", sukūrė Numora komanda\r\n"
     L"\r\n"
-    L"Prieš sumą ar po jos įrašę € arba Eur ar meniu pažymėję „Eurai“, gausite sumą eurais. "
+    L"Prieš sumą ar po jos įrašę € arba Eur ar meniu „Valiuta, kai neįrašyta“ pasirinkę Eur, "
+    L"gausite sumą eurais; taip pat USD, GBP, PLN, CHF, SEK, NOK, DKK ir CZK. "
     L"Meniu „Kaip rašyti sumą“: „Penki Eur 25 ct“, „Penki eurai 25 ct“ arba "
     L"„Penki eurai dvidešimt penki centai“. ";
 constexpr wchar_t kAboutHotkey[] = L"Nukopijuokite sumą ar stulpelį sumų, spauskite ";
@@ -44,6 +48,37 @@ constexpr std::array<const wchar_t*, numora::kMoneyForms> kFormItems{
 
 UINT command_of(numora::MoneyForm form) {
     return static_cast<UINT>(kFormCommands[static_cast<std::size_t>(form)]);
+}
+
+// "Valiuta, kai neįrašyta": each currency by its name and its word, its access
+// key the first letter of its name that no item before it has.
+constexpr wchar_t kCurrenciesMenu[] = L"Valiuta, kai n&eįrašyta";
+
+UINT command_of(const numora::Currency& currency) {
+    return static_cast<UINT>(kFirstCurrencyCommand + static_cast<int>(numora::index_of(currency)));
+}
+
+std::wstring currency_item(const numora::Currency& currency, std::wstring& keys_taken) {
+    std::wstring name = numora::win::to_wide(currency.name());
+    std::size_t key = 0;
+    while (key + 1 < name.size() && keys_taken.find(towupper(name[key])) != std::wstring::npos) {
+        ++key;
+    }
+    keys_taken += static_cast<wchar_t>(towupper(name[key]));
+    name.insert(key, 1, L'&');
+    return name + L" – " + numora::win::to_wide(currency.word.plural.substr(1));
+}
+
+HMENU currencies_menu(const numora::Currency& chosen) {
+    HMENU menu = CreatePopupMenu();
+    std::wstring keys_taken;
+    for (const numora::Currency& currency : numora::kCurrencies) {
+        AppendMenuW(menu, MF_STRING, command_of(currency),
+                    currency_item(currency, keys_taken).c_str());
+    }
+    CheckMenuRadioItem(menu, command_of(numora::kCurrencies.front()),
+                       command_of(numora::kCurrencies.back()), command_of(chosen), MF_BYCOMMAND);
+    return menu;
 }
 
 HMENU forms_menu(numora::MoneyForm form) {
@@ -98,7 +133,15 @@ std::optional<numora::MoneyForm> form_chosen(WPARAM command) {
     return std::nullopt;
 }
 
-void extend_system_menu(HWND hwnd, bool euro, bool top_most, numora::MoneyForm form) {
+const numora::Currency* currency_chosen(WPARAM command) {
+    for (const numora::Currency& currency : numora::kCurrencies) {
+        if (command == command_of(currency)) return &currency;
+    }
+    return nullptr;
+}
+
+void extend_system_menu(HWND hwnd, const numora::Currency& currency, bool top_most,
+                        numora::MoneyForm form) {
     HMENU menu = GetSystemMenu(hwnd, FALSE);
     // The two calls below are kept as the program has always made them; only
     // the appended items matter.
@@ -112,9 +155,10 @@ void extend_system_menu(HWND hwnd, bool euro, bool top_most, numora::MoneyForm f
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     }
     // E and V are no system item's access key, in English or in Lithuanian.
-    AppendMenuW(menu, MF_STRING | check_flag(euro), kEuroCommand, L"&Eurai, kai valiuta neįrašyta");
+    // The menu owns the submenus and destroys them with the window.
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(currencies_menu(currency)),
+                kCurrenciesMenu);
     AppendMenuW(menu, MF_STRING | check_flag(top_most), kTopMostCommand, L"&Visada viršuje");
-    // The menu owns the submenu and destroys it with the window.
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(forms_menu(form)), kFormsMenu);
     AppendMenuW(menu, MF_STRING, kHotkeyCommand, hotkey_item({}, false).c_str());
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -124,6 +168,12 @@ void extend_system_menu(HWND hwnd, bool euro, bool top_most, numora::MoneyForm f
 void show_hotkey(HWND hwnd, std::wstring_view chord, bool taken) {
     ModifyMenuW(GetSystemMenu(hwnd, FALSE), kHotkeyCommand, MF_BYCOMMAND | MF_STRING,
                 kHotkeyCommand, hotkey_item(chord, taken).c_str());
+}
+
+void show_currency(HWND hwnd, const numora::Currency& currency) {
+    // By command: the system menu looks into its submenus for the items.
+    CheckMenuRadioItem(GetSystemMenu(hwnd, FALSE), command_of(numora::kCurrencies.front()),
+                       command_of(numora::kCurrencies.back()), command_of(currency), MF_BYCOMMAND);
 }
 
 void show_checked(HWND hwnd, int command, bool checked) {

@@ -8,23 +8,28 @@
 #include <optional>
 #include <string_view>
 
+#include "currency.hpp"
 #include "format.hpp"
 
 namespace Module1 {
 
 // The system-menu command that shows the About box.
 inline constexpr int kAboutCommand = 999;
-// The two settings' check items; their commands go on to the window.
-inline constexpr int kEuroCommand = 1000;
+// The settings' items; their commands go on to the window.
 inline constexpr int kTopMostCommand = 1001;
 // The radio items of the submenu "Kaip rašyti sumą", one per money form in
 // the order of MoneyForm.
 inline constexpr std::array<int, numora::kMoneyForms> kFormCommands{1002, 1003, 1004};
 // The item that shows the hotkey in force and opens the dialog that changes it.
 inline constexpr int kHotkeyCommand = 1005;
+// The radio items of the submenu "Valiuta, kai neįrašyta", one per currency
+// in the order of kCurrencies, from this command on.
+inline constexpr int kFirstCurrencyCommand = 1010;
 
 // The money form a command chooses, or nothing for any other command.
 std::optional<numora::MoneyForm> form_chosen(WPARAM command);
+// The currency a command chooses, or nullptr for any other command.
+const numora::Currency* currency_chosen(WPARAM command);
 
 // The procedure WindowProc replaced; every message but the command goes there.
 extern WNDPROC prevWndProc;
@@ -33,7 +38,8 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 // Before the window is first shown: the settings' items, checked and chosen
 // as they are set, then "Apie...".
-void extend_system_menu(HWND hwnd, bool euro, bool top_most, numora::MoneyForm form);
+void extend_system_menu(HWND hwnd, const numora::Currency& currency, bool top_most,
+                        numora::MoneyForm form);
 // Shows the hotkey's chord by name (empty: none), and whether another
 // program holds it, in its item.
 void show_hotkey(HWND hwnd, std::wstring_view chord, bool taken);
@@ -41,6 +47,8 @@ void show_hotkey(HWND hwnd, std::wstring_view chord, bool taken);
 void show_checked(HWND hwnd, int command, bool checked);
 // Puts the radio mark on the form's item alone.
 void show_form(HWND hwnd, numora::MoneyForm form);
+// Puts the radio mark on the currency's item alone.
+void show_currency(HWND hwnd, const numora::Currency& currency);
 // After it is shown, and at unload.
 void install(HWND hwnd);
 void remove(HWND hwnd);

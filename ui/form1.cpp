@@ -86,7 +86,7 @@ bool Form1::Form_Load(int show) {
         return false;
     }
     // The word tables are compile-time data: nothing to fill at load.
-    Module1::extend_system_menu(hwnd_, settings_.euro, settings_.top_most, settings_.form);
+    Module1::extend_system_menu(hwnd_, *settings_.currency, settings_.top_most, settings_.form);
     use_hotkey(settings_.hotkey);
     ShowWindow(hwnd_, show);
     SetFocus(control(kText1));
@@ -250,11 +250,9 @@ void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
 }
 
 void Form1::OnCommand(int id, int code) {
-    // Windows sends the forms' items of the system menu's submenu as system
+    // Windows sends the items of the system menu's submenus as system
     // commands, Wine as menu commands: both choose.
-    if (code == 0) {
-        if (const auto form = Module1::form_chosen(static_cast<WPARAM>(id))) choose_form(*form);
-    }
+    if (code == 0) choose_from_submenu(static_cast<WPARAM>(id));
     if (id == kCommand1 && code == BN_CLICKED) Command1_Click();
     if (id == kCheck2 && code == BN_CLICKED) Check2_Click();
     if (id == kPicture1 && code == STN_CLICKED) Picture1_Click();
@@ -290,17 +288,33 @@ LRESULT Form1::OnCtlColorStatic(HDC dc, HWND control_window) {
 
 // The settings' items; every other command is the system's.
 bool Form1::OnSysCommand(WPARAM command) {
-    if (const auto form = Module1::form_chosen(command)) {
-        choose_form(*form);
-        return true;
-    }
+    if (choose_from_submenu(command)) return true;
     if (command == Module1::kHotkeyCommand) {
         change_hotkey();
         return true;
     }
-    if (command != Module1::kEuroCommand && command != Module1::kTopMostCommand) return false;
-    toggle_setting(static_cast<int>(command));
+    if (command != Module1::kTopMostCommand) return false;
+    toggle_top_most();
     return true;
+}
+
+// A money form or a currency chosen in a submenu; false for any other command.
+bool Form1::choose_from_submenu(WPARAM command) {
+    if (const auto form = Module1::form_chosen(command)) {
+        choose_form(*form);
+        return true;
+    }
+    const Currency* currency = Module1::currency_chosen(command);
+    if (currency != nullptr) choose_currency(*currency);
+    return currency != nullptr;
+}
+
+void Form1::choose_currency(const Currency& currency) {
+    Module1::show_currency(hwnd_, currency);
+    if (&currency == settings_.currency) return;
+    settings_.currency = &currency;
+    // Written only when changed: a user who never chooses leaves no trace.
+    if (!win::write_currency(currency)) show_message(kSettingNotKept);
 }
 
 void Form1::choose_form(MoneyForm form) {
@@ -313,14 +327,11 @@ void Form1::choose_form(MoneyForm form) {
     if (!win::write_form(form)) show_message(kSettingNotKept);
 }
 
-void Form1::toggle_setting(int command) {
-    const bool euro = command == Module1::kEuroCommand;
-    bool& on = euro ? settings_.euro : settings_.top_most;
-    on = !on;
-    Module1::show_checked(hwnd_, command, on);
-    if (!euro) set_top_most(on);
-    // Written only when changed: a user who never chooses leaves no trace.
-    if (!(euro ? win::write_euro(on) : win::write_top_most(on))) show_message(kSettingNotKept);
+void Form1::toggle_top_most() {
+    settings_.top_most = !settings_.top_most;
+    Module1::show_checked(hwnd_, Module1::kTopMostCommand, settings_.top_most);
+    set_top_most(settings_.top_most);
+    if (!win::write_top_most(settings_.top_most)) show_message(kSettingNotKept);
 }
 
 void Form1::set_top_most(bool on) {
@@ -389,7 +400,7 @@ Style Form1::style() const {
     return {.money = checked(kOption1),
             .first_capital = checked(kCheck1),
             .all_capitals = checked(kCheck2),
-            .currency = settings_.euro ? kEuro : kLitas,
+            .currency = settings_.currency,
             .form = settings_.form};
 }
 

@@ -74,8 +74,10 @@ private:
     bool use_hotkey(win::Chord chord);
     void retake_hotkey();
     void change_hotkey();
-    void toggle_setting(int command);
+    void toggle_top_most();
+    bool choose_from_submenu(WPARAM command);
     void choose_form(MoneyForm form);
+    void choose_currency(const Currency& currency);
     void set_top_most(bool on);
 
     HINSTANCE instance_;

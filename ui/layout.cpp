@@ -37,7 +37,7 @@ bool captions_fit(HFONT font, UINT dpi) {
 }
 
 // Whether these results wrap inside Label1 in this font.
-bool results_fit(HFONT font, UINT dpi, const std::array<std::wstring, 4>& results) {
+bool results_fit(HFONT font, UINT dpi, const std::vector<std::wstring>& results) {
     const RECT label = pixel_rect(design_of(kLabel1), dpi);
     const win::MeasuringDc dc(font);
     for (const auto& text : results) {
@@ -112,15 +112,14 @@ Amount widest_amount(const Style& style, HFONT font) {
     return widest.given(widths_in(font, widest.words()));
 }
 
-std::array<std::wstring, 4> widest_results(MoneyForm form, HFONT font) {
-    std::array<std::wstring, 4> results;
-    std::size_t i = 0;
-    for (const Currency& currency : {kEuro, kLitas}) {
+std::vector<std::wstring> widest_results(MoneyForm form, HFONT font) {
+    std::vector<std::wstring> results;
+    for (const Currency& currency : kCurrencies) {
         for (const bool capitals : {false, true}) {
-            const Style style{.all_capitals = capitals, .currency = currency, .form = form};
+            const Style style{.all_capitals = capitals, .currency = &currency, .form = form};
             std::string text;
             rodyk(text, widest_amount(style, font), style);
-            results[i++] = win::to_wide(text);
+            results.push_back(win::to_wide(text));
         }
     }
     return results;

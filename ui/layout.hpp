@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "control_ids.hpp"
 #include "format.hpp"
@@ -112,7 +113,7 @@ win::ScopedFont make_dialog_font(UINT dpi);  // fitted to the option and check-b
 win::ScopedFont make_label_font(UINT dpi, MoneyForm form);  // fitted to the widest results
 // The results that take Label1 the most room in a money form, in each
 // currency, with a capital first letter and in capitals, measured in a font.
-std::array<std::wstring, 4> widest_results(MoneyForm form, HFONT font);
+std::vector<std::wstring> widest_results(MoneyForm form, HFONT font);
 // The amount whose result in a money style takes the most room in a font.
 Amount widest_amount(const Style& style, HFONT font);
 const ControlDesign& design_of(ControlId id);

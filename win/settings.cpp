@@ -16,8 +16,6 @@ constexpr wchar_t kCurrency[] = L"Currency";
 constexpr wchar_t kTopMost[] = L"TopMost";
 constexpr wchar_t kForm[] = L"Form";
 constexpr wchar_t kHotkey[] = L"Hotkey";
-constexpr wchar_t kEur[] = L"Eur";
-constexpr wchar_t kLt[] = L"Lt";
 
 // A value's data, when it has the type asked for and fits the buffer.
 bool read_value(HKEY key, const wchar_t* name, DWORD type, void* data, DWORD size) {
@@ -38,9 +36,10 @@ std::string read_text_utf8(HKEY key, const wchar_t* name) {
     return to_utf8(read_text(key, name).value_or(L""));
 }
 
-// "Eur" in any letter case; any other text is no choice of euros.
-bool reads_euro(HKEY key) {
-    return equals_ignoring_case(read_text_utf8(key, kCurrency), "eur");
+// A currency's name in any letter case; any other text is the litas.
+const Currency* reads_currency(HKEY key) {
+    const Currency* currency = currency_called(read_text_utf8(key, kCurrency));
+    return currency != nullptr ? currency : &kLitas;
 }
 
 MoneyForm reads_form(HKEY key) {
@@ -177,14 +176,14 @@ Settings read_settings(const wchar_t* path) {
         return {};
     }
     const ScopedKey key(opened);
-    return {.euro = reads_euro(key.get()),
+    return {.currency = reads_currency(key.get()),
             .top_most = reads_top_most(key.get()),
             .form = reads_form(key.get()),
             .hotkey = reads_hotkey(key.get())};
 }
 
-bool write_euro(bool euro, const wchar_t* path) {
-    return write_text(path, kCurrency, euro ? kEur : kLt);
+bool write_currency(const Currency& currency, const wchar_t* path) {
+    return write_text(path, kCurrency, to_wide(currency.name()));
 }
 
 bool write_form(MoneyForm form, const wchar_t* path) {

@@ -11,7 +11,8 @@
 
 namespace numora::win {
 
-// HKEY_CURRENT_USER\Software\Numora: "Currency" (REG_SZ "Lt" or "Eur"),
+// HKEY_CURRENT_USER\Software\Numora: "Currency" (REG_SZ "Lt", "Eur" or a
+// currency's code, "USD"),
 // "TopMost" (REG_DWORD 0 or 1), "Form" (REG_SZ "short", "word" or "full")
 // and "Hotkey" (REG_SZ "Ctrl+Shift+F11", empty for none). An administrator
 // may set them beforehand.
@@ -39,20 +40,21 @@ std::optional<Chord> chord_named(std::wstring_view name);
 std::wstring name_of(Chord chord);
 
 struct Settings {
-    bool euro = false;                 // amounts typed without a currency mark are in euros
-    bool top_most = false;             // the window stays above other windows
-    MoneyForm form = MoneyForm::mark;  // how money is written
-    Chord hotkey;                      // writes what was copied in words
+    const Currency* currency = &kLitas;  // of amounts typed without a currency mark
+    bool top_most = false;               // the window stays above other windows
+    MoneyForm form = MoneyForm::mark;    // how money is written
+    Chord hotkey;                        // writes what was copied in words
 };
 
-// A missing key or value, a value of another type, an unknown text or a
+// A missing key or value, a value of another type, an unknown text (a
+// currency Numora does not know among them) or a
 // chord that cannot be the hotkey reads as the default: litas, not on top,
 // the short form, Ctrl+Shift+F11. Nothing is written.
 Settings read_settings(const wchar_t* key = kSettingsKey);
 
 // Each writes its own value only, creating the key if need be; false when
 // it could not.
-bool write_euro(bool euro, const wchar_t* key = kSettingsKey);
+bool write_currency(const Currency& currency, const wchar_t* key = kSettingsKey);
 bool write_top_most(bool top_most, const wchar_t* key = kSettingsKey);
 bool write_form(MoneyForm form, const wchar_t* key = kSettingsKey);
 bool write_hotkey(Chord hotkey, const wchar_t* key = kSettingsKey);

@@ -74,7 +74,10 @@ usage_error() {  # NAME LINE -- ARGS...
     shift 3
     check "$name" 2 "" "numora-cli: $line${nl}usage: numora-cli *" -- "$@"
 }
-usage_error "bad currency" "invalid value 'usd' for --currency (lt, eur)" -- --currency usd 5
+check "--currency, a code" 0 "Dvi SEK${nl}Dvylika GBP 50 pensų" "" -- --currency sek 2 12.50£
+usage_error "bad currency" \
+    "invalid value 'kr' for --currency (lt, eur, usd, gbp, pln, chf, sek, nok, dkk, czk)" \
+    -- --currency kr 5
 usage_error "bad form" "invalid value 'words' for --form (short, word, full)" -- --form=words 5
 usage_error "bad case" "invalid value 'shouting' for --case (upper, first, lower)" -- --case shouting 5
 usage_error "no value" "missing value for --case (upper, first, lower)" -- --case

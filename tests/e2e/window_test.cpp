@@ -483,8 +483,12 @@ TEST_F(Settings, AreChosenFromTheSystemMenuAndKept) {
         app.request(with_separators(L"5D25"));
         expect_result(app, L"Penki Lt 25 ct");
         EXPECT_FALSE(stored());
-        choose(app, {'E'});
-        EXPECT_TRUE(wait_until([] { return win::read_settings().euro; }));
+        choose(app, {'E', 'U'});
+        EXPECT_TRUE(wait_until([] { return win::read_settings().currency->name() == "USD"; }));
+        app.request(with_separators(L"12D50"));
+        expect_result(app, L"Dvylika USD 50 ct");
+        choose(app, {'E', 'E'});
+        EXPECT_TRUE(wait_until([] { return win::read_settings().currency == &kEuro; }));
         app.request(with_separators(L"5D25"));
         expect_result(app, L"Penki Eur 25 ct");
         app.request(L"5 lt");
@@ -525,7 +529,7 @@ TEST_F(Settings, AreChosenFromTheSystemMenuAndKept) {
 void expect_widest_inside(const App& app) {
     app.set_checked(kCheck2, true);
     const auto font = make_label_font(expected_dpi(), MoneyForm::full);
-    const Style style{.all_capitals = true, .currency = kEuro, .form = MoneyForm::full};
+    const Style style{.all_capitals = true, .currency = &kEuro, .form = MoneyForm::full};
     const Amount widest = widest_amount(style, font.get());
     wchar_t typed[32];
     std::swprintf(typed, 32, L"%dD%02d €", widest.whole, widest.cents);

@@ -65,7 +65,7 @@ TEST(Rodyk, LetterCasesInBothModes) {
 }
 
 TEST(Rodyk, TheTypedMarkOrElseTheStylesCurrency) {
-    constexpr Style kEuroFirst{.currency = kEuro};
+    constexpr Style kEuroFirst{.currency = &kEuro};
     struct Case {
         const char* typed;
         Style style;
@@ -96,7 +96,7 @@ TEST(Rodyk, MoneyFormsAgreeWithTheirNumbers) {
     constexpr Style kFull{.form = MoneyForm::full};
     constexpr Style kFullCapitals{.all_capitals = true, .form = MoneyForm::full};
     constexpr Style kWordSmall{.first_capital = false, .form = MoneyForm::word};
-    constexpr Style kFullEuro{.currency = kEuro, .form = MoneyForm::full};
+    constexpr Style kFullEuro{.currency = &kEuro, .form = MoneyForm::full};
     struct Case {
         const char* typed;
         Style style;
@@ -131,6 +131,54 @@ TEST(Rodyk, MoneyFormsAgreeWithTheirNumbers) {
         {"21.50 €", kWordSmall, "dvidešimt vienas euras 50 ct"},
         {"0.5", kWordSmall, "nulis litų 50 ct"},
         {"21.5", {.money = false, .form = MoneyForm::full}, "Dvidešimt vienas"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(shown(c.typed, c.style), c.result) << c.typed;
+}
+
+// Every currency in each way: the code in the short way, its words in the
+// others; the minor unit's word where it is not the cent; the feminine
+// crowns and öre, whose number agrees with them in its last units digit.
+TEST(Rodyk, EveryCurrencyInEachWay) {
+    constexpr Style kWord{.form = MoneyForm::word};
+    constexpr Style kFull{.form = MoneyForm::full};
+    struct Case {
+        const char* typed;
+        Style style;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"12.50 USD", {}, "Dvylika USD 50 ct"},
+        {"12.50 $", kWord, "Dvylika JAV dolerių 50 ct"},
+        {"12.50 US$", kFull, "Dvylika JAV dolerių penkiasdešimt centų"},
+        {"12.50 GBP", {}, "Dvylika GBP 50 pensų"},
+        {"1.01 £", kWord, "Vienas svaras sterlingų 1 pensas"},
+        {"21.21 GBP", kFull, "Dvidešimt vienas svaras sterlingų dvidešimt vienas pensas"},
+        {"5.21 PLN", {}, "Penki PLN 21 grašis"},
+        {"22.22 zł", kFull, "Dvidešimt du zlotai dvidešimt du grašiai"},
+        {"0.50 CHF", {}, "50 santimų"},
+        {"0.50 CHF", kWord, "Nulis Šveicarijos frankų 50 santimų"},
+        {"0.50 CHF", kFull, "Nulis Šveicarijos frankų penkiasdešimt santimų"},
+        {"2.01 SEK", {}, "Dvi SEK 1 erė"},
+        {"2.02 SEK", kWord, "Dvi Švedijos kronos 2 erės"},
+        {"2.02 SEK", kFull, "Dvi Švedijos kronos dvi erės"},
+        {"21 SEK", kWord, "Dvidešimt viena Švedijos krona"},
+        {"4 SEK", kWord, "Keturios Švedijos kronos"},
+        {"12 SEK", kWord, "Dvylika Švedijos kronų"},
+        {"202 SEK", kWord, "Du šimtai dvi Švedijos kronos"},
+        {"2002 SEK", kWord, "Du tūkstančiai dvi Švedijos kronos"},
+        {"1000000 SEK", kWord, "Vienas milijonas Švedijos kronų"},
+        {"1 NOK", kWord, "Viena Norvegijos krona"},
+        {"2.02 NOK",
+         {.all_capitals = true, .form = MoneyForm::full},
+         "DVI NORVEGIJOS KRONOS DVI ERĖS"},
+        {"9.09 DKK", kFull, "Devynios Danijos kronos devynios erės"},
+        {"5.21 CZK", {}, "Penkios CZK 21 heleris"},
+        {"2002.01 CZK", kFull, "Du tūkstančiai dvi Čekijos kronos vienas heleris"},
+        {"2 Kč", {.first_capital = false, .form = MoneyForm::word}, "dvi Čekijos kronos"},
+        {"12.50 GBP", {.all_capitals = true}, "DVYLIKA GBP 50 PENSŲ"},
+        {"0.05 SEK", {.all_capitals = true}, "5 ERĖS"},
+        {"2.5 SEK", {.money = false}, "Du"},
+        {"2", {.currency = currency_called("SEK")}, "Dvi SEK"},
     };
     for (const auto& c : cases) EXPECT_EQ(shown(c.typed, c.style), c.result) << c.typed;
 }

@@ -16,6 +16,7 @@ constexpr Style kDefault{};
 const std::string kNotANumber = "Turi būti skaičius";
 const std::string kTooLarge = "Apsiribokime milijonais !";
 const std::string kNegative = "Skaičius negali būti neigiamas";
+const std::string kUnclearCurrency = "Nurodykite valiutą: SEK, NOK ar DKK";
 
 constexpr std::string_view kLargestWords =
     "Devyni šimtai devyniasdešimt devyni milijonai devyni šimtai devyniasdešimt devyni "
@@ -84,6 +85,9 @@ TEST(Request, RefusedTextsGiveTheirKindAndMessage) {
         {"-0.01", Refusal::negative, kNegative},
         {"- 5 €", Refusal::negative, kNegative},
         {"-1" + std::string(400, '0'), Refusal::negative, kNegative},
+        {"5 kr", Refusal::unclear_currency, kUnclearCurrency},
+        {"kr. 1 000", Refusal::unclear_currency, kUnclearCurrency},
+        {"5 kr €", Refusal::not_a_number, kNotANumber},
     };
     for (const auto& c : cases) {
         const auto outcome = request(c.typed, kPoint, kDefault);

@@ -31,6 +31,7 @@ const Lexicon& lexicon() {
         Lexicon l;
         for (int i = 1; i <= 9; ++i) {
             l.emplace(vienetai[i], Token{Kind::unit, i, {}});
+            l.emplace(vienetai_moteriskos[i], Token{Kind::unit, i, {}});
             l.emplace(niolika[i], Token{Kind::teen, i, {}});
             l.emplace(desimtys[i], Token{Kind::tens, i, {}});
         }

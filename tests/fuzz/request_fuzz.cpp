@@ -43,15 +43,32 @@ bool is_digits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-// Takes " <1..99> ct" off the end, giving the hundredths, or 0 when absent.
-int take_cents(std::string_view& text) {
-    if (!text.ends_with(" ct") && text != "ct") return 0;
-    text.remove_suffix(text.size() >= 3 ? 3 : text.size());
+// The minor unit's word at the end of a text, in any letter case, with the
+// space before it: " ct" for the cent, else a form of the unit's word.
+std::string_view minor_at_end(std::string_view text, const Currency& currency) {
+    if (currency.minor_is_cent()) return text.ends_with(kCt) ? kCt : std::string_view();
+    const std::string lower = to_lower(text);
+    for (const std::string_view word :
+         {currency.minor.singular, currency.minor.plural, currency.minor.plural_genitive}) {
+        if (std::string_view(lower).ends_with(word)) return word;
+    }
+    return {};
+}
+
+// Takes " <1..99> <unit>" off the end, giving the hundredths, or 0 when
+// absent; the unit "ct" or the minor unit's word that agrees with them.
+int take_cents(std::string_view& text, const Currency& currency) {
+    std::string_view unit = minor_at_end(text, currency);
+    // Under one unit the short way starts with the digits.
+    if (unit.empty() || text.size() == unit.size()) return 0;
+    text.remove_suffix(unit.size());
     const auto space = text.rfind(' ');
     const std::string_view digits = space == std::string_view::npos ? text : text.substr(space + 1);
     require(is_digits(digits) && digits.front() != '0' && digits.size() <= 2,
             "hundredths are 1 to 99 in digits", text);
     const int cents = std::atoi(std::string(digits).c_str());
+    require(currency.minor_is_cent() || unit == agreeing(currency.minor, cents),
+            "the minor unit's word agrees with the hundredths", text);
     text.remove_suffix(digits.size());
     if (!text.empty()) {
         require(text.back() == ' ', "one space before the hundredths", text);
@@ -60,13 +77,27 @@ int take_cents(std::string_view& text) {
     return cents;
 }
 
-void check_case(const std::string& words, const Style& style) {
+// The currency's words keep their proper nouns' capitals ("JAV") in every case.
+void check_case(const std::string& words, const Style& style, const Currency* currency = nullptr) {
     if (words.empty()) return;
     std::string expected = to_lower(words);
     if (style.all_capitals) {
         expected = to_upper(words);
     } else if (style.first_capital) {
         expected = capitalize_first(words);
+    }
+    for (const ScaleWord* word : {currency != nullptr ? &currency->word : nullptr,
+                                  currency != nullptr ? &currency->minor : nullptr}) {
+        for (const std::string_view form :
+             word != nullptr && !style.all_capitals
+                 ? std::array<std::string_view, 3>{word->singular, word->plural,
+                                                   word->plural_genitive}
+                 : std::array<std::string_view, 3>{}) {
+            const std::string lower = to_lower(form);
+            const auto at = expected.find(lower);
+            if (form.empty() || at == std::string::npos) continue;
+            expected.replace(at, lower.size(), form);
+        }
     }
     require(words == expected, "the letter case asked for", words);
 }
@@ -156,9 +187,10 @@ void check_accepted(std::string_view typed, const Separators& separators, const 
     std::string_view rest = result;
     int cents = 0;
     if (style.money) {
-        cents = take_cents(rest);
+        const Currency& currency = *with_typed_currency(style, parsed).currency;
+        cents = take_cents(rest, currency);
         require(cents == exact.rounded % 100, "the hundredths of the typed digits", result);
-        const std::string_view mark = with_typed_currency(style, parsed).currency.mark;
+        const std::string_view mark = currency.mark;
         const bool has_mark = rest.ends_with(mark);
         require(has_mark == (whole >= 1 || cents == 0), "the currency after words, and only then",
                 result);
@@ -185,11 +217,12 @@ void check_money_forms(std::string_view typed, const Separators& separators, con
                        std::string_view shortened, const Exact& exact) {
     const auto whole = static_cast<int>(exact.rounded / 100);
     const auto cents = static_cast<int>(exact.rounded % 100);
-    const Currency currency = with_typed_currency(style, parse_number(typed, separators)).currency;
-    take_cents(shortened);
+    const Currency& currency =
+        *with_typed_currency(style, parse_number(typed, separators)).currency;
+    take_cents(shortened, currency);
     if (shortened.ends_with(currency.mark)) shortened.remove_suffix(currency.mark.size());
     const std::string whole_words = shortened.empty() ? std::string(kNulis) : to_lower(shortened);
-    const std::string named = whole_words + std::string(agreeing(currency.word, whole));
+    const std::string named = whole_words + to_lower(agreeing(currency.word, whole));
     for (const MoneyForm form : {MoneyForm::word, MoneyForm::full}) {
         Style named_style = style;
         named_style.form = form;
@@ -197,9 +230,9 @@ void check_money_forms(std::string_view typed, const Separators& separators, con
         require(outcome.accepted(), "every way accepts the same texts", outcome.text);
         std::string_view rest = outcome.text;
         if (form == MoneyForm::word) {
-            require(take_cents(rest) == cents, "the hundredths in digits", outcome.text);
+            require(take_cents(rest, currency) == cents, "the hundredths in digits", outcome.text);
         }
-        check_case(std::string(rest), named_style);
+        check_case(std::string(rest), named_style, &currency);
         const std::string words = to_lower(rest);
         require(words.starts_with(named), "the whole part's words and their currency word",
                 outcome.text);
@@ -208,9 +241,9 @@ void check_money_forms(std::string_view typed, const Separators& separators, con
             require(after.empty(), "nothing after the currency word", outcome.text);
             continue;
         }
-        const std::string_view cent = agreeing(kCent, cents);
-        require(after.starts_with(" ") && after.ends_with(cent), "the cent word that agrees",
-                outcome.text);
+        const std::string cent = to_lower(agreeing(currency.minor, cents));
+        require(after.starts_with(" ") && after.ends_with(cent),
+                "the minor unit's word that agrees", outcome.text);
         const auto value = testing::read_words(after.substr(1, after.size() - 1 - cent.size()));
         require(value == cents, "the hundredths in words", outcome.text);
     }
@@ -229,16 +262,19 @@ void check_refused(const Style& style, const Outcome& outcome, const Exact& exac
 }
 
 // A euro mark before or after an unmarked text changes only " Lt" to " Eur"
-// (nothing in number mode); a refusal stays the same refusal.
+// (nothing in number mode), and so from any currency with the same gender and
+// the cent; a refusal stays the same refusal.
 void check_euro_mark(std::string_view typed, const Separators& separators, const Style& style,
                      const Outcome& unmarked, bool before) {
-    if (parse_number(typed, separators).currency) return;
+    const Parsed parsed = parse_number(typed, separators);
+    if (parsed.currency != nullptr || parsed.unclear_currency) return;
+    if (style.currency->gender != kEuro.gender || !style.currency->minor_is_cent()) return;
     const std::string marked = before ? "EUR " + std::string(typed) : std::string(typed) + " €";
     const Outcome outcome = request(marked, separators, style);
     std::string expected = unmarked.text;
     if (unmarked.accepted() && style.money) {
-        if (const auto at = expected.find(style.currency.mark); at != std::string::npos) {
-            expected.replace(at, style.currency.mark.size(), kEuro.mark);
+        if (const auto at = expected.find(style.currency->mark); at != std::string::npos) {
+            expected.replace(at, style.currency->mark.size(), kEuro.mark);
         }
     }
     require(outcome.refusal == unmarked.refusal && outcome.text == expected,
@@ -249,10 +285,11 @@ void check_euro_mark(std::string_view typed, const Separators& separators, const
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2) return 0;
-    const Style style{.money = (data[0] & 1) != 0,
-                      .first_capital = (data[0] & 2) != 0,
-                      .all_capitals = (data[0] & 4) != 0,
-                      .currency = (data[0] & 8) != 0 ? kEuro : kLitas};
+    const Style style{
+        .money = (data[0] & 1) != 0,
+        .first_capital = (data[0] & 2) != 0,
+        .all_capitals = (data[0] & 4) != 0,
+        .currency = &kCurrencies[((data[0] & 8) != 0 ? 1 : 0) + 2 * ((data[0] >> 6) & 3)]};
     Separators separators = kSeparators[data[1] % kSeparators.size()];
     separators.other_decimal = (data[0] & 32) != 0;
     const std::string_view typed(reinterpret_cast<const char*>(data + 2), size - 2);

@@ -160,16 +160,19 @@ public:
         };
         if (place == 0) append_words(text, value * 1'000'000, capitals);
         if (place == 1) append_words(text, value * 1000, capitals);
+        const Currency& currency = *style_.currency;
         if (place == 2) {
-            append_words(text, value, capitals);
-            if (style_.form == MoneyForm::mark) text += style_.currency.mark;
-            if (style_.form != MoneyForm::mark) agreeing_word(style_.currency.word);
+            append_words(text, value, capitals, currency.gender);
+            if (style_.form == MoneyForm::mark) text += currency.mark;
+            if (style_.form != MoneyForm::mark) agreeing_word(currency.word);
         }
         if (place == 3 && value > 0 && style_.form == MoneyForm::full) {
-            append_words(text, value, capitals);
-            agreeing_word(kCent);
+            append_words(text, value, capitals, currency.minor_gender);
+            agreeing_word(currency.minor);
         } else if (place == 3 && value > 0) {
-            text = std::to_string(value) + std::string(kCt);
+            text = std::to_string(value);
+            if (currency.minor_is_cent()) text += kCt;
+            if (!currency.minor_is_cent()) agreeing_word(currency.minor);
         }
         std::vector<std::string> words;
         for (std::size_t from = 0; from < text.size();) {
@@ -265,12 +268,12 @@ TEST_F(Form1Test, EveryResultWrapsInsideTheLabel) {
         TEXTMETRICW metrics{};
         GetTextMetricsW(win::MeasuringDc(font).get(), &metrics);
         const int room = label.bottom / metrics.tmHeight;
-        for (const Currency& currency : {kEuro, kLitas}) {
+        for (const Currency& currency : kCurrencies) {
             for (const auto& [first, capitals] :
                  {std::pair{true, false}, {true, true}, {false, false}}) {
                 const Style style{.first_capital = first,
                                   .all_capitals = capitals,
-                                  .currency = currency,
+                                  .currency = &currency,
                                   .form = form};
                 const ResultPlaces places(style);
                 Wrap wrap(font, label.right, first && !capitals);
@@ -375,9 +378,13 @@ std::wstring access_keys(HMENU menu) {
 TEST_F(Form1Test, SystemMenuItemsAndTheirAccessKeys) {
     HMENU menu = GetSystemMenu(form_->hwnd(), FALSE);
     const int count = GetMenuItemCount(menu);
-    const std::array<UINT, 7> last{
-        0, Module1::kEuroCommand, Module1::kTopMostCommand, UINT(-1), Module1::kHotkeyCommand,
-        0, Module1::kAboutCommand};
+    const std::array<UINT, 7> last{0,
+                                   UINT(-1),
+                                   Module1::kTopMostCommand,
+                                   UINT(-1),
+                                   Module1::kHotkeyCommand,
+                                   0,
+                                   Module1::kAboutCommand};
     ASSERT_GE(count, static_cast<int>(last.size()));
     for (std::size_t i = 0; i < last.size(); ++i) {
         EXPECT_EQ(GetMenuItemID(menu, count - 7 + static_cast<int>(i)), last[i]) << i;
@@ -393,6 +400,14 @@ TEST_F(Form1Test, SystemMenuItemsAndTheirAccessKeys) {
         EXPECT_EQ(GetMenuItemID(forms, i), UINT(Module1::kFormCommands[std::size_t(i)])) << i;
     }
     EXPECT_EQ(access_keys(forms), L"123");
+    HMENU currencies = GetSubMenu(menu, count - 6);
+    ASSERT_NE(currencies, nullptr);
+    ASSERT_EQ(GetMenuItemCount(currencies), static_cast<int>(kCurrencies.size()));
+    for (std::size_t i = 0; i < kCurrencies.size(); ++i) {
+        EXPECT_EQ(Module1::currency_chosen(GetMenuItemID(currencies, static_cast<int>(i))),
+                  &kCurrencies[i]);
+    }
+    EXPECT_EQ(access_keys(currencies), L"LEUGPCSNDZ");
 }
 
 // The hotkey's item shows the chord in force, and whether another program

@@ -38,17 +38,19 @@ TEST(Settings, BadValuesMeanTheDefaults) {
     };
     // clang-format off
     const Case cases[] = {
-        {"all set", {REG_SZ, L"Eur", 0}, {REG_DWORD, L"", 1}, {REG_SZ, L"word", 0}, {REG_SZ, L"Ctrl+Shift+F10", 0}, {true, true, MoneyForm::word, {MOD_CONTROL | MOD_SHIFT, VK_F10}}},
-        {"litas, not on top, no hotkey", {REG_SZ, L"Lt", 0}, {REG_DWORD, L"", 0}, {REG_SZ, L"short", 0}, {REG_SZ, L"", 0}, {false, false, MoneyForm::mark, kNoChord}},
-        {"any letter case", {REG_SZ, L"EUR", 0}, kNone, {REG_SZ, L"FULL", 0}, {REG_SZ, L"alt+pagedown", 0}, {true, false, MoneyForm::full, {MOD_ALT, VK_NEXT}}},
-        {"missing values", kNone, kNone, kNone, kNone, {false, false, MoneyForm::mark, kDefault}},
-        {"unknown text", {REG_SZ, L"Doleriai", 0}, {REG_DWORD, L"", 2}, {REG_SZ, L"words", 0}, {REG_SZ, L"Ctrl+F25", 0}, {false, false, MoneyForm::mark, kDefault}},
-        {"a text too long", {REG_SZ, L"Eur Eur Eur Eur", 0}, kNone, {REG_SZ, L"full full full", 0}, {REG_SZ, L"Ctrl+Shift+F11 Ctrl+Shift+F11 Ctrl", 0}, {false, false, MoneyForm::mark, kDefault}},
-        {"wrong types", {REG_DWORD, L"", 1}, {REG_SZ, L"1", 0}, {REG_DWORD, L"", 2}, {REG_DWORD, L"", 0}, {false, false, MoneyForm::mark, kDefault}},
-        {"expandable text", {REG_EXPAND_SZ, L"Eur", 0}, kNone, {REG_EXPAND_SZ, L"full", 0}, {REG_EXPAND_SZ, L"Alt+F1", 0}, {false, false, MoneyForm::mark, kDefault}},
-        {"Ctrl with Alt", kNone, kNone, kNone, {REG_SZ, L"Ctrl+Alt+F11", 0}, {false, false, MoneyForm::mark, kDefault}},
-        {"blanks around the chord", kNone, kNone, kNone, {REG_SZ, L" Alt+F9 ", 0}, {false, false, MoneyForm::mark, {MOD_ALT, VK_F9}}},
-        {"neither Ctrl nor Alt", kNone, kNone, kNone, {REG_SZ, L"Shift+F11", 0}, {false, false, MoneyForm::mark, kDefault}},
+        {"all set", {REG_SZ, L"Eur", 0}, {REG_DWORD, L"", 1}, {REG_SZ, L"word", 0}, {REG_SZ, L"Ctrl+Shift+F10", 0}, {&kEuro, true, MoneyForm::word, {MOD_CONTROL | MOD_SHIFT, VK_F10}}},
+        {"litas, not on top, no hotkey", {REG_SZ, L"Lt", 0}, {REG_DWORD, L"", 0}, {REG_SZ, L"short", 0}, {REG_SZ, L"", 0}, {&kLitas, false, MoneyForm::mark, kNoChord}},
+        {"any letter case", {REG_SZ, L"EUR", 0}, kNone, {REG_SZ, L"FULL", 0}, {REG_SZ, L"alt+pagedown", 0}, {&kEuro, false, MoneyForm::full, {MOD_ALT, VK_NEXT}}},
+        {"missing values", kNone, kNone, kNone, kNone, {&kLitas, false, MoneyForm::mark, kDefault}},
+        {"unknown text", {REG_SZ, L"Doleriai", 0}, {REG_DWORD, L"", 2}, {REG_SZ, L"words", 0}, {REG_SZ, L"Ctrl+F25", 0}, {&kLitas, false, MoneyForm::mark, kDefault}},
+        {"a text too long", {REG_SZ, L"Eur Eur Eur Eur", 0}, kNone, {REG_SZ, L"full full full", 0}, {REG_SZ, L"Ctrl+Shift+F11 Ctrl+Shift+F11 Ctrl", 0}, {&kLitas, false, MoneyForm::mark, kDefault}},
+        {"wrong types", {REG_DWORD, L"", 1}, {REG_SZ, L"1", 0}, {REG_DWORD, L"", 2}, {REG_DWORD, L"", 0}, {&kLitas, false, MoneyForm::mark, kDefault}},
+        {"expandable text", {REG_EXPAND_SZ, L"Eur", 0}, kNone, {REG_EXPAND_SZ, L"full", 0}, {REG_EXPAND_SZ, L"Alt+F1", 0}, {&kLitas, false, MoneyForm::mark, kDefault}},
+        {"Ctrl with Alt", kNone, kNone, kNone, {REG_SZ, L"Ctrl+Alt+F11", 0}, {&kLitas, false, MoneyForm::mark, kDefault}},
+        {"a currency's code", {REG_SZ, L"sek", 0}, kNone, kNone, kNone, {currency_called("SEK"), false, MoneyForm::mark, kDefault}},
+        {"the kroner's unclear mark", {REG_SZ, L"kr", 0}, kNone, kNone, kNone, {&kLitas, false, MoneyForm::mark, kDefault}},
+        {"blanks around the chord", kNone, kNone, kNone, {REG_SZ, L" Alt+F9 ", 0}, {&kLitas, false, MoneyForm::mark, {MOD_ALT, VK_F9}}},
+        {"neither Ctrl nor Alt", kNone, kNone, kNone, {REG_SZ, L"Shift+F11", 0}, {&kLitas, false, MoneyForm::mark, kDefault}},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -59,14 +61,19 @@ TEST(Settings, BadValuesMeanTheDefaults) {
         if (c.form.type != REG_NONE) store(L"Form", c.form);
         if (c.hotkey.type != REG_NONE) store(L"Hotkey", c.hotkey);
         const Settings settings = read_settings(kKey);
-        EXPECT_EQ(settings.euro, c.expected.euro) << c.what;
+        EXPECT_EQ(settings.currency, c.expected.currency) << c.what;
         EXPECT_EQ(settings.top_most, c.expected.top_most) << c.what;
         EXPECT_EQ(settings.form, c.expected.form) << c.what;
         EXPECT_EQ(name_of(settings.hotkey), name_of(c.expected.hotkey)) << c.what;
         EXPECT_TRUE(settings.hotkey == c.expected.hotkey) << c.what;
     }
     RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
-    EXPECT_FALSE(read_settings(kKey).euro);  // a missing key
+    EXPECT_EQ(read_settings(kKey).currency, &kLitas);  // a missing key
+    for (const Currency& currency : kCurrencies) {
+        ASSERT_TRUE(write_currency(currency, kKey));
+        EXPECT_EQ(read_settings(kKey).currency, &currency) << currency.name();
+    }
+    RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
 }
 
 // A chord's name as a person or an administrator writes it, and back.
