@@ -88,20 +88,35 @@ std::string capitalize_first(std::string_view text) {
 
 namespace {
 
-char small_ascii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+// The character at byte i in small letters, and its length: the letters
+// mapped here, decoded; any other byte as itself, apart from every letter.
+struct SmallCharacter {
+    char32_t value;
+    std::size_t length;
+};
+
+SmallCharacter small_at(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) return {map_letter(lead, Case::lower), 1};
+    if ((lead == 0xC4 || lead == 0xC5) && i + 1 < text.size()) {
+        const auto trail = static_cast<unsigned char>(text[i + 1]);
+        if ((trail & 0xC0) == 0x80) {
+            return {map_letter(((lead & 0x1F) << 6) | (trail & 0x3F), Case::lower), 2};
+        }
+    }
+    return {char32_t{0x110000} + lead, 1};
 }
 
 }  // namespace
 
+// Character by character, with nothing allocated: marks are compared often.
 bool equals_ignoring_case(std::string_view text, std::string_view word) {
     if (text.size() != word.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // Past ASCII, the rest is mapped as a whole ("KČ", "ZŁ"): letters keep their length.
-        if ((static_cast<unsigned char>(text[i]) & 0x80) != 0) {
-            return to_lower(text.substr(i)) == to_lower(word.substr(i));
-        }
-        if (small_ascii(text[i]) != small_ascii(word[i])) return false;
+    for (std::size_t i = 0; i < text.size();) {
+        const SmallCharacter a = small_at(text, i);
+        const SmallCharacter b = small_at(word, i);
+        if (a.value != b.value || a.length != b.length) return false;
+        i += a.length;
     }
     return true;
 }

@@ -98,6 +98,9 @@ Mark take_mark(std::string_view& text, bool at_end) {
     return find_mark([&](std::string_view word) {
         if (text.size() < word.size()) return false;
         const std::size_t at = at_end ? text.size() - word.size() : 0;
+        // A first byte that differs in more than ASCII's case bit settles
+        // most marks at once (a letter's two cases share their lead byte).
+        if (((text[at] ^ word[0]) & ~0x20) != 0) return false;
         if (!equals_ignoring_case(text.substr(at, word.size()), word)) return false;
         text = trim_blanks(at_end ? text.substr(0, at) : text.substr(word.size()));
         return true;
