@@ -196,9 +196,10 @@ void Form1::create_controls(UINT dpi) {
     SetWindowSubclass(control(kText1), &Text1Proc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
-// The tooltips and the question-mark picture, whose GIF needs OLE, once the
-// window is on the screen and painted.
+// The tooltips, the question-mark picture, whose GIF needs OLE, and the
+// label's fitted font, once the window is on the screen and painted.
 void Form1::after_first_paint() {
+    fit_label_font();
     create_tooltips();
     question_ = win::load_gif(instance_, IDR_PICTURE2_GIF);
     SendMessageW(control(kPicture2), STM_SETIMAGE, IMAGE_BITMAP,
@@ -220,9 +221,21 @@ void Form1::create_tooltips() {
     }
 }
 
+// The label is empty until a result shows: its font is fitted to the widest
+// results, which takes measuring every currency's words, after the first
+// paint, or before a result shows sooner.
+void Form1::fit_label_font() {
+    if (label_fitted_) return;
+    label_fitted_ = true;
+    auto& label_font = fonts_[static_cast<std::size_t>(FontKind::label)];
+    label_font = make_label_font(GetDpiForWindow(hwnd_), settings_.form);
+    SendMessageW(control(kLabel1), WM_SETFONT, reinterpret_cast<WPARAM>(label_font.get()), TRUE);
+}
+
 void Form1::make_fonts(UINT dpi) {
     fonts_[static_cast<std::size_t>(FontKind::dialog)] = make_dialog_font(dpi);
-    fonts_[static_cast<std::size_t>(FontKind::label)] = make_label_font(dpi, settings_.form);
+    fonts_[static_cast<std::size_t>(FontKind::label)] =
+        label_fitted_ ? make_label_font(dpi, settings_.form) : make_font(kLabelFont, dpi);
     fonts_[static_cast<std::size_t>(FontKind::button)] = make_font(kButtonFont, dpi);
     fonts_[static_cast<std::size_t>(FontKind::text)] = make_font(kTextFont, dpi);
 }
@@ -321,9 +334,8 @@ void Form1::choose_form(MoneyForm form) {
     Module1::show_form(hwnd_, form);
     if (form == settings_.form) return;
     settings_.form = form;
-    auto& label_font = fonts_[static_cast<std::size_t>(FontKind::label)];
-    label_font = make_label_font(GetDpiForWindow(hwnd_), form);
-    SendMessageW(control(kLabel1), WM_SETFONT, reinterpret_cast<WPARAM>(label_font.get()), TRUE);
+    label_fitted_ = false;
+    fit_label_font();
     if (!win::write_form(form)) show_message(kSettingNotKept);
 }
 
@@ -414,6 +426,7 @@ void Form1::Command1_Click() {
         if (outcome.refusal != Refusal::too_large) Check2_Click();
         return;
     }
+    fit_label_font();
     SetWindowTextW(control(kLabel1), win::to_wide(outcome.text).c_str());
     Check2_Click();
     if (!put_on_clipboard(win::window_text(control(kLabel1)))) show_message(kClipboardFailed);
@@ -460,6 +473,7 @@ void Form1::OnHotKey() {
             break;
     }
     written_ = GetClipboardSequenceNumber();
+    fit_label_font();
     SetWindowTextW(control(kText1), win::to_wide(start_of(outcome.cell)).c_str());
     SetWindowTextW(control(kLabel1),
                    outcome.single

@@ -62,6 +62,7 @@ private:
     void create_tooltips();
     void lay_out(UINT dpi);
     void make_fonts(UINT dpi);
+    void fit_label_font();
     HFONT font_for(const ControlDesign& design) const;
     HWND control(ControlId id) const { return GetDlgItem(hwnd_, id); }
     bool checked(ControlId id) const;
@@ -87,6 +88,7 @@ private:
     win::Settings settings_;        // read at load, changed from the system menu
     bool hotkey_taken_ = false;     // another program holds the chord of settings_.hotkey
     bool choosing_chord_ = false;   // the hotkey's dialog is open: no chord is registered
+    bool label_fitted_ = false;     // the label's font is fitted to the widest results
     std::optional<DWORD> written_;  // the clipboard's sequence number once words were put there
     std::array<win::ScopedFont, kFontKinds> fonts_;  // indexed by FontKind
     win::ScopedBitmap cross_;
