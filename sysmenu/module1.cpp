@@ -29,7 +29,8 @@ constexpr wchar_t kAboutNoHotkey[] =
     L"Meniu „Spartusis klavišas“ įjungtas klavišų derinys nukopijuotą sumą ar stulpelį sumų "
     L"paverčia žodžiais iškarpinėje.";
 constexpr wchar_t kAboutEnd[] =
-    L" Nustatymai įsimenami registre "
+    L" Meniu „Paleisti kartu su Windows“: Numora pasileidžia kartu su Windows pranešimų "
+    L"srityje. Nustatymai įsimenami registre "
     L"HKEY_CURRENT_USER\\Software\\Numora (Currency, TopMost, Form, Hotkey).\r\n"
     L"\r\n"
     L"Naudokitės ir džiaukitės !\r\n"
@@ -141,7 +142,7 @@ const numora::Currency* currency_chosen(WPARAM command) {
 }
 
 void extend_system_menu(HWND hwnd, const numora::Currency& currency, bool top_most,
-                        numora::MoneyForm form) {
+                        numora::MoneyForm form, bool starts_with_windows) {
     HMENU menu = GetSystemMenu(hwnd, FALSE);
     // The two calls below are kept as the program has always made them; only
     // the appended items matter.
@@ -161,6 +162,9 @@ void extend_system_menu(HWND hwnd, const numora::Currency& currency, bool top_mo
     AppendMenuW(menu, MF_STRING | check_flag(top_most), kTopMostCommand, L"&Visada viršuje");
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(forms_menu(form)), kFormsMenu);
     AppendMenuW(menu, MF_STRING, kHotkeyCommand, hotkey_item({}, false).c_str());
+    // W: X is Maximize's in English, and no item has W in either language.
+    AppendMenuW(menu, MF_STRING | check_flag(starts_with_windows), kStartupCommand,
+                L"Paleisti kartu su &Windows");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kAboutCommand, L"Apie...");
 }

@@ -22,6 +22,8 @@ inline constexpr int kTopMostCommand = 1001;
 inline constexpr std::array<int, numora::kMoneyForms> kFormCommands{1002, 1003, 1004};
 // The item that shows the hotkey in force and opens the dialog that changes it.
 inline constexpr int kHotkeyCommand = 1005;
+// "Paleisti kartu su Windows", ticked while Numora starts with Windows.
+inline constexpr int kStartupCommand = 1006;
 // The radio items of the submenu "Valiuta, kai neįrašyta", one per currency
 // in the order of kCurrencies, from this command on.
 inline constexpr int kFirstCurrencyCommand = 1010;
@@ -39,7 +41,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 // Before the window is first shown: the settings' items, checked and chosen
 // as they are set, then "Apie...".
 void extend_system_menu(HWND hwnd, const numora::Currency& currency, bool top_most,
-                        numora::MoneyForm form);
+                        numora::MoneyForm form, bool starts_with_windows);
 // Shows the hotkey's chord by name (empty: none), and whether another
 // program holds it, in its item.
 void show_hotkey(HWND hwnd, std::wstring_view chord, bool taken);

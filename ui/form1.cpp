@@ -12,6 +12,7 @@
 #include "pictures.hpp"
 #include "request.hpp"
 #include "resource_ids.h"
+#include "startup.hpp"
 #include "win_text.hpp"
 
 namespace numora::ui {
@@ -67,7 +68,7 @@ Form1* self_of(HWND hwnd) {
 
 Form1::Form1(HINSTANCE instance) : instance_(instance) {}
 
-bool Form1::Form_Load(int show) {
+bool Form1::Form_Load(int show, bool in_tray) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = &FormProc;
@@ -86,9 +87,15 @@ bool Form1::Form_Load(int show) {
         return false;
     }
     // The word tables are compile-time data: nothing to fill at load.
-    Module1::extend_system_menu(hwnd_, *settings_.currency, settings_.top_most, settings_.form);
-    use_hotkey(settings_.hotkey);
-    ShowWindow(hwnd_, show);
+    Module1::extend_system_menu(hwnd_, *settings_.currency, settings_.top_most, settings_.form,
+                                win::starts_with_windows(win::this_program()));
+    if (in_tray) tray_ = std::make_unique<NotifyIcon>(hwnd_, instance_);
+    use_hotkey(settings_.hotkey);  // the icon's tooltip names it
+    if (in_tray) {
+        tray_->add();
+    } else {
+        ShowWindow(hwnd_, show);
+    }
     SetFocus(control(kText1));
     Module1::install(hwnd_);
     return true;
@@ -124,6 +131,11 @@ LRESULT CALLBACK Form1::FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == show_request() && message != 0) return OnShowRequest();
+    // Explorer started again: the icon is put back.
+    if (message == NotifyIcon::taskbar_created() && message != 0 && tray_) {
+        tray_->add();
+        return 0;
+    }
     switch (message) {
         case WM_CREATE:
             OnCreate();
@@ -146,9 +158,15 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             OnTimer(wParam);
             return 0;
         case WM_INITMENU:
-            // The menu shows whether the chord is held by another program.
+            // The menu shows whether the chord is held by another program,
+            // and whether Numora starts with Windows, as they are now.
             retake_hotkey();
+            Module1::show_checked(hwnd_, Module1::kStartupCommand,
+                                  win::starts_with_windows(win::this_program()));
             return DefWindowProcW(hwnd_, message, wParam, lParam);
+        case NotifyIcon::kMessage:
+            OnNotifyIcon(LOWORD(lParam));
+            return 0;
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
@@ -306,9 +324,40 @@ bool Form1::OnSysCommand(WPARAM command) {
         change_hotkey();
         return true;
     }
+    if (command == Module1::kStartupCommand) {
+        toggle_start_with_windows();
+        return true;
+    }
     if (command != Module1::kTopMostCommand) return false;
     toggle_top_most();
     return true;
+}
+
+// The Run value written or removed; the tick shows what is there now.
+void Form1::toggle_start_with_windows() {
+    const std::wstring program = win::this_program();
+    const bool wanted = !win::starts_with_windows(program);
+    const bool done = win::start_with_windows(wanted, program);
+    Module1::show_checked(hwnd_, Module1::kStartupCommand, win::starts_with_windows(program));
+    if (!done) show_message(kSettingNotKept);
+}
+
+// A left click, or Enter on the icon, shows the window; a right click, its menu.
+void Form1::OnNotifyIcon(UINT event) {
+    if (event == WM_LBUTTONUP || event == NIN_SELECT || event == NIN_KEYSELECT) {
+        show_window();
+    } else if (event == WM_RBUTTONUP || event == WM_CONTEXTMENU) {
+        const NotifyIcon::Command chosen = tray_ ? tray_->choose() : NotifyIcon::Command::none;
+        if (chosen == NotifyIcon::Command::open) show_window();
+        if (chosen == NotifyIcon::Command::exit) end();
+    }
+}
+
+// In front, with the focus in the box.
+void Form1::show_window() {
+    focus_ = control(kText1);
+    bring_forward();
+    SetFocus(control(kText1));
 }
 
 // A money form or a currency chosen in a submenu; false for any other command.
@@ -356,7 +405,16 @@ void Form1::set_top_most(bool on) {
     if (had_tips) create_tooltips();
 }
 
+// While the icon is there, the window hides to it; else Numora ends.
 void Form1::OnClose() {
+    if (tray_) {
+        ShowWindow(hwnd_, SW_HIDE);
+        return;
+    }
+    end();
+}
+
+void Form1::end() {
     Form_Unload();
     DestroyWindow(hwnd_);
 }
@@ -532,12 +590,21 @@ bool Form1::use_hotkey(win::Chord chord) {
     hotkey_taken_ = chord != win::kNoChord &&
                     !RegisterHotKey(hwnd_, kHotkeyId, chord.modifiers | MOD_NOREPEAT, chord.key);
     Module1::show_hotkey(hwnd_, win::name_of(chord), hotkey_taken_);
+    show_tip(chord);
     if (hotkey_taken_) {
         SetTimer(hwnd_, kRetakeTimer, kRetakeMs, nullptr);
     } else {
         KillTimer(hwnd_, kRetakeTimer);
     }
     return !hotkey_taken_;
+}
+
+// The icon's tooltip names the chord in force.
+void Form1::show_tip(win::Chord in_force) {
+    if (!tray_) return;
+    const std::wstring chord = win::name_of(in_force);
+    tray_->set_tip(chord.empty() ? std::wstring(L"Numora")
+                                 : L"Numora: " + chord + L" – sumą iškarpinėje žodžiais");
 }
 
 // The chord in force, once another program has let it go.

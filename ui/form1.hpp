@@ -4,12 +4,14 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "control_ids.hpp"
 #include "layout.hpp"
+#include "notify_icon.hpp"
 #include "scoped_win.hpp"
 #include "settings.hpp"
 
@@ -21,8 +23,9 @@ public:
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
-    // Creates the window and runs the load sequence; false if it could not be created.
-    bool Form_Load(int show);
+    // Creates the window and runs the load sequence; false if it could not be
+    // created. In the tray: no window shows, the notification area's icon does.
+    bool Form_Load(int show, bool in_tray = false);
     // Brings the window of a Numora already running to the front, restored
     // if it was minimized or hidden; false if none answers.
     static bool bring_running_forward();
@@ -46,6 +49,7 @@ private:
     bool OnSysCommand(WPARAM command);
     void OnHotKey();
     void OnTimer(UINT_PTR id);
+    void OnNotifyIcon(UINT event);
     LRESULT OnShowRequest();
     LRESULT OnCtlColorStatic(HDC dc, HWND control);
     void OnClose();
@@ -75,6 +79,10 @@ private:
     bool use_hotkey(win::Chord chord);
     void retake_hotkey();
     void change_hotkey();
+    void show_tip(win::Chord in_force);
+    void show_window();
+    void end();
+    void toggle_start_with_windows();
     void toggle_top_most();
     bool choose_from_submenu(WPARAM command);
     void choose_form(MoneyForm form);
@@ -91,6 +99,7 @@ private:
     bool label_fitted_ = false;     // the label's font is fitted to the widest results
     std::optional<DWORD> written_;  // the clipboard's sequence number once words were put there
     std::array<win::ScopedFont, kFontKinds> fonts_;  // indexed by FontKind
+    std::unique_ptr<NotifyIcon> tray_;  // while started with /tray: × hides the window to it
     win::ScopedBitmap cross_;
     win::ScopedBitmap question_;
 };

@@ -49,6 +49,8 @@ using ScopedBitmap = Scoped<HBITMAP, delete_object<HBITMAP>>;
 using ScopedGlobal = Scoped<HGLOBAL, free_global>;
 using ScopedKey = Scoped<HKEY, close_key>;
 using ScopedHandle = Scoped<HANDLE, CloseHandle>;
+using ScopedIcon = Scoped<HICON, DestroyIcon>;
+using ScopedMenu = Scoped<HMENU, DestroyMenu>;
 
 // Global memory locked for as long as this lives.
 class LockedGlobal {

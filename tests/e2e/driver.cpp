@@ -63,11 +63,11 @@ void for_each_child(HWND parent, Visit visit) {
     EnumChildWindows(parent, visit_window<Visit>, reinterpret_cast<LPARAM>(&visit));
 }
 
-HWND find_top_window(DWORD process, const wchar_t* window_class) {
+HWND find_top_window(DWORD process, const wchar_t* window_class, bool visible = true) {
     HWND found = nullptr;
     for_each_top_window([&](HWND window) {
-        if (found == nullptr && process_of(window) == process && IsWindowVisible(window) &&
-            class_of(window) == window_class) {
+        if (found == nullptr && process_of(window) == process &&
+            (!visible || IsWindowVisible(window)) && class_of(window) == window_class) {
             found = window;
         }
     });
@@ -119,13 +119,20 @@ static bool default_chord_free() {
     return true;
 }
 
-App::App() {
+// The program's command line: its path, then the arguments.
+static std::wstring command_line(std::wstring_view arguments) {
+    std::wstring command = L"\"" + environment(L"NUMORA_EXE") + L"\"";
+    if (!arguments.empty()) command += L" " + std::wstring(arguments);
+    return command;
+}
+
+App::App(std::wstring_view arguments) {
     // Started once the chord is free, so that it takes it at once.
     if (!default_chord_free()) {
         std::printf("NOTE: Ctrl+Shift+F11 still held as numora.exe starts\n");
         wait_until(default_chord_free);
     }
-    std::wstring command = L"\"" + environment(L"NUMORA_EXE") + L"\"";
+    std::wstring command = command_line(arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -133,7 +140,9 @@ App::App() {
         throw std::runtime_error("numora.exe did not start; is NUMORA_EXE set?");
     }
     WaitForInputIdle(process_.hProcess, 10000);
-    wait_until([&] { return (form_ = find_top_window(process_.dwProcessId, L"Form1")); }, 10000ms);
+    const bool visible = arguments.find(L"/tray") == std::wstring_view::npos;
+    wait_until([&] { return (form_ = find_top_window(process_.dwProcessId, L"Form1", visible)); },
+               10000ms);
     if (form_ == nullptr) throw std::runtime_error("numora.exe showed no window");
     thread_ = GetWindowThreadProcessId(form_, nullptr);
 }
@@ -256,8 +265,8 @@ void App::request(std::wstring_view typed) const {
     settle();
 }
 
-std::optional<DWORD> run_another(Duration limit) {
-    std::wstring command = L"\"" + environment(L"NUMORA_EXE") + L"\"";
+std::optional<DWORD> run_another(std::wstring_view arguments, Duration limit) {
+    std::wstring command = command_line(arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

@@ -40,7 +40,8 @@ public:
 // effect is tried once more, then throws StepFailed.
 class App {
 public:
-    App();
+    // Started with these arguments; with "/tray" its window is found hidden.
+    explicit App(std::wstring_view arguments = {});
     ~App();
     App(const App&) = delete;
     App& operator=(const App&) = delete;
@@ -91,7 +92,7 @@ private:
 };
 
 // Starts another numora.exe and waits for it to end: its exit code.
-std::optional<DWORD> run_another(Duration limit = 10000ms);
+std::optional<DWORD> run_another(std::wstring_view arguments = {}, Duration limit = 10000ms);
 
 // A window of another program, in front: its own thread answers its
 // messages. Its class may be one Numora's window has too.

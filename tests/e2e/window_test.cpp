@@ -15,8 +15,10 @@
 #include "driver.hpp"
 #include "layout.hpp"
 #include "module1.hpp"
+#include "notify_icon.hpp"
 #include "resource_ids.h"
 #include "settings.hpp"
+#include "startup.hpp"
 #include "widest.hpp"
 #include "win_text.hpp"
 
@@ -606,6 +608,26 @@ TEST_F(Settings, TheHotkeyIsChosenInItsDialogAndKept) {
     close_message_box(*about);
 }
 
+// "Paleisti kartu su Windows" writes the Run value that starts this program
+// in the tray, and takes it away.
+TEST_F(Settings, StartsWithWindowsFromTheSystemMenu) {
+    const auto run_value = [] {
+        wchar_t value[1024] = L"";
+        DWORD size = sizeof value;
+        RegGetValueW(HKEY_CURRENT_USER, win::kRunKey, win::kRunValue, RRF_RT_REG_SZ, nullptr, value,
+                     &size);
+        return std::wstring(value);
+    };
+    const std::wstring wanted = win::run_command(_wgetenv(L"NUMORA_EXE"));
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, win::kRunKey, win::kRunValue);
+    App app;
+    choose(app, {'W'});
+    EXPECT_TRUE(wait_until([&] { return lstrcmpiW(run_value().c_str(), wanted.c_str()) == 0; }))
+        << win::to_utf8(run_value());
+    choose(app, {'W'});
+    EXPECT_TRUE(wait_until([&] { return run_value().empty(); })) << win::to_utf8(run_value());
+}
+
 // Keys pressed in the dialog's field are the field's, the chord in force
 // too: nothing is converted behind it. What the field cannot show is refused.
 TEST_F(Settings, TheDialogTakesTheChordsKeys) {
@@ -846,6 +868,44 @@ TEST(Window, ASecondStartBringsTheFirstForward) {
     EXPECT_FALSE(IsIconic(app.form()));
     EXPECT_TRUE(app.running());
     EXPECT_TRUE(answers(app.form()));
+}
+
+// Started with Windows: no window until the icon is clicked; the red cross
+// hides it back to the icon; a second start shows it, one with /tray does
+// nothing; Explorer's restart is answered; the icon's menu ends Numora.
+TEST(Window, InTheTrayTheWindowHidesToTheIcon) {
+    App app(L"/tray");
+    const OtherWindow other;
+    const auto icon = [&](UINT event) {
+        PostMessageW(app.form(), NotifyIcon::kMessage, 1, MAKELPARAM(event, 1));
+    };
+    const auto shown = [&] {
+        return std::string(IsWindowVisible(app.form()) ? "shown, " : "hidden, ") +
+               (GetForegroundWindow() == app.form() ? "in front" : "not in front");
+    };
+    EXPECT_FALSE(IsWindowVisible(app.form()));
+    other.activate();
+    app.step(
+        "a click on the icon", [&] { icon(WM_LBUTTONUP); },
+        [&] { return IsWindowVisible(app.form()) && GetForegroundWindow() == app.form(); }, shown);
+    EXPECT_TRUE(wait_until([&] { return app.focused_id() == kText1; }));
+    app.step(
+        "the red cross", [&] { PostMessageW(app.form(), WM_CLOSE, 0, 0); },
+        [&] { return !IsWindowVisible(app.form()); }, shown);
+    EXPECT_TRUE(answers(app.form()));
+    EXPECT_EQ(run_another(L"/tray"), DWORD{0});
+    EXPECT_FALSE(IsWindowVisible(app.form()));
+    EXPECT_EQ(run_another(), DWORD{0});
+    EXPECT_TRUE(wait_until([&] { return IsWindowVisible(app.form()) != FALSE; })) << shown();
+    SendMessageTimeoutW(app.form(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0,
+                        SMTO_ABORTIFHUNG, 2000, nullptr);
+    EXPECT_TRUE(answers(app.form()));
+    app.step(
+        "a right click on the icon", [&] { icon(WM_RBUTTONUP); },
+        [] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; },
+        [] { return std::string("no menu"); });
+    press({'I'});
+    EXPECT_TRUE(app.wait_exit().has_value()) << "Išeiti did not end Numora";
 }
 
 // Messages any program may send carry data: one that once carried a

@@ -74,13 +74,14 @@ TEST(Resources, QuestionMarkIsOneFrameOfGif89a) {
     EXPECT_EQ(at, gif.size() - 1);
 }
 
-TEST(Resources, IconHoldsFourSizesAt8BitsPerPixel) {
+// 20 px is the notification area's at 125 %.
+TEST(Resources, IconHoldsFiveSizesAt8BitsPerPixel) {
     const Bytes ico = read_file("numora.ico");
     ASSERT_GE(ico.size(), 6u);
     EXPECT_EQ(u16(ico, 0), 0u);
     EXPECT_EQ(u16(ico, 2), 1u);  // an icon, not a cursor
-    ASSERT_EQ(u16(ico, 4), 4u);
-    constexpr std::array<unsigned, 4> kSizes{16, 24, 32, 48};
+    ASSERT_EQ(u16(ico, 4), 5u);
+    constexpr std::array<unsigned, 5> kSizes{16, 20, 24, 32, 48};
     for (std::size_t i = 0; i < kSizes.size(); ++i) {
         SCOPED_TRACE(kSizes[i]);
         const std::size_t entry = 6 + 16 * i;

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws Numora's pictures and icon and writes them in the formats the window
-loads: picture1.bmp (8 bpp BMP), picture2.gif (GIF89a) and numora.ico (16, 24,
+loads: picture1.bmp (8 bpp BMP), picture2.gif (GIF89a) and numora.ico (16, 20, 24,
 32 and 48 px, 8 bpp). Standard library only; run it from this folder."""
 
 import math
@@ -195,4 +195,4 @@ def write_gif(path, pixels):
 if __name__ == "__main__":
     write_bmp("picture1.bmp", render(21, cross))
     write_gif("picture2.gif", render(21, question))
-    write_ico("numora.ico", [render(s, ball) for s in (16, 24, 32, 48)])
+    write_ico("numora.ico", [render(s, ball) for s in (16, 20, 24, 32, 48)])
