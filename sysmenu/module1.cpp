@@ -162,9 +162,9 @@ void extend_system_menu(HWND hwnd, const numora::Currency& currency, bool top_mo
     AppendMenuW(menu, MF_STRING | check_flag(top_most), kTopMostCommand, L"&Visada viršuje");
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(forms_menu(form)), kFormsMenu);
     AppendMenuW(menu, MF_STRING, kHotkeyCommand, hotkey_item({}, false).c_str());
-    // W: X is Maximize's in English, and no item has W in either language.
+    // L: X is Maximize's in English, W Wine's own item's in Lithuanian.
     AppendMenuW(menu, MF_STRING | check_flag(starts_with_windows), kStartupCommand,
-                L"Paleisti kartu su &Windows");
+                L"Pa&leisti kartu su Windows");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kAboutCommand, L"Apie...");
 }

@@ -455,8 +455,8 @@ protected:
                 press({VK_MENU, VK_SPACE});
             },
             menus_open, found);
-        for (const WORD key : keys) {
-            wanted = key == *(keys.end() - 1) ? 0 : wanted + 1;
+        for (const WORD& key : keys) {
+            wanted = &key == keys.end() - 1 ? 0 : wanted + 1;
             app.step(
                 std::string("the menu key ") + static_cast<char>(key), [&] { press({key}); },
                 menus_open, found);
@@ -621,10 +621,10 @@ TEST_F(Settings, StartsWithWindowsFromTheSystemMenu) {
     const std::wstring wanted = win::run_command(_wgetenv(L"NUMORA_EXE"));
     RegDeleteKeyValueW(HKEY_CURRENT_USER, win::kRunKey, win::kRunValue);
     App app;
-    choose(app, {'W'});
+    choose(app, {'L'});
     EXPECT_TRUE(wait_until([&] { return lstrcmpiW(run_value().c_str(), wanted.c_str()) == 0; }))
         << win::to_utf8(run_value());
-    choose(app, {'W'});
+    choose(app, {'L'});
     EXPECT_TRUE(wait_until([&] { return run_value().empty(); })) << win::to_utf8(run_value());
 }
 
