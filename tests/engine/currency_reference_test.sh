@@ -8,13 +8,7 @@
 # Usage: currency_reference_test.sh PATH-TO-numora-cli
 set -euo pipefail
 cli=$1
-data=/usr/share/libnumbertext spellout=/usr/lib/libnumbertext/spellout
-if [[ ! -x $spellout || ! -f $data/lt.sor ]]; then
-    echo "FAIL: no libnumbertext here: run scripts/install-deps reference"
-    exit 1
-fi
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/spellout.sh"
 
 awk 'BEGIN {
     for (i = 0; i <= 2000; i++) print i
@@ -29,14 +23,8 @@ for code in "${codes[@]}"; do
 done >"$dir/ours.in"
 sed 's/^DKK /NOK /' "$dir/ours.in" >"$dir/reference.in"
 
-# spellout takes a few thousand amounts a second: two halves side by side.
-split -n l/2 "$dir/reference.in" "$dir/part."
-for part in "$dir"/part.??; do
-    (cd "$data" && xargs -d '\n' "$spellout" -l lt <"$part" >"$part.words") &
-done
-wait
-cat "$dir"/part.??.words |
-    paste -d '\t' "$dir/ours.in" - |
+spellout_lines "$dir/reference.in" "$dir/spelled"
+paste -d '\t' "$dir/ours.in" "$dir/spelled" |
     awk -F '\t' '{
         words = $2
         gsub(/ ir /, " ", words)
@@ -46,11 +34,4 @@ cat "$dir"/part.??.words |
     }' >"$dir/reference"
 LC_ALL=C "$cli" --form full --case lower --decimal . <"$dir/ours.in" >"$dir/ours"
 
-count=$(wc -l <"$dir/ours.in")
-if [[ $(wc -l <"$dir/reference") != "$count" ]]; then
-    echo "FAIL: spellout gave $(wc -l <"$dir/reference") lines for $count amounts"
-    exit 1
-fi
-paste -d '\t' "$dir/ours.in" "$dir/ours" "$dir/reference" |
-    awk -F '\t' '$2 != $3 { if (++bad <= 10) printf "FAIL %s: ours \"%s\", spellout \"%s\"\n", $1, $2, $3 }
-                 END { printf "%d amounts in %d currencies, %d written otherwise than spellout writes them\n", NR, 10, bad; exit bad > 0 }'
+compare_with_spellout "$dir/ours.in" "$dir/ours" "$dir/reference" "amounts in 10 currencies"
