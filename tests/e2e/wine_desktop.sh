@@ -9,12 +9,24 @@ export WINEPREFIX="${WINEPREFIX:-$root/build/wine-prefix}"
 export NUMORA_TEST_DPI="${NUMORA_TEST_DPI:-96}"
 
 if [[ -z "${DISPLAY:-}" ]]; then
-    display=:$((90 + RANDOM % 100))
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
+    # A display no other server holds, and the one started here serving it:
+    # on another's, its clipboard owners would outlive the run.
+    xvfb=""
+    for number in $(shuf -i 90-189); do
+        [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
+        Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb=$!
+        for _ in $(seq 50); do
+            DISPLAY=:$number xdpyinfo >/dev/null 2>&1 && break
+            kill -0 $xvfb 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -0 $xvfb 2>/dev/null && break
+        xvfb=""
+    done
+    [[ -n $xvfb ]] || { echo "wine_desktop: no display could be started" >&2; exit 1; }
     trap '"${wine[@]}" --server -k 2>/dev/null; kill $xvfb 2>/dev/null' EXIT
-    export DISPLAY=$display
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    export DISPLAY=:$number
 fi
 restart_wineserver() {
     "${wine[@]}" --server -k 2>/dev/null || true
