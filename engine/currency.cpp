@@ -4,6 +4,13 @@
 
 namespace numora {
 
+namespace {
+
+// The öre of the three Scandinavian crowns.
+constexpr ScaleWord kOre{" erė", " erės", " erių"};
+
+}  // namespace
+
 // Proper nouns keep their capitals in every letter case: "JAV", "Švedijos".
 constexpr std::array<Currency, 10> kCurrencies{{
     {" Lt", {" litas", " litai", " litų"}, Gender::masculine, kCent, Gender::masculine, {"ltl"}},
@@ -35,19 +42,19 @@ constexpr std::array<Currency, 10> kCurrencies{{
     {" SEK",
      {" Švedijos krona", " Švedijos kronos", " Švedijos kronų"},
      Gender::feminine,
-     {" erė", " erės", " erių"},
+     kOre,
      Gender::feminine,
      {}},
     {" NOK",
      {" Norvegijos krona", " Norvegijos kronos", " Norvegijos kronų"},
      Gender::feminine,
-     {" erė", " erės", " erių"},
+     kOre,
      Gender::feminine,
      {}},
     {" DKK",
      {" Danijos krona", " Danijos kronos", " Danijos kronų"},
      Gender::feminine,
-     {" erė", " erės", " erių"},
+     kOre,
      Gender::feminine,
      {}},
     {" CZK",

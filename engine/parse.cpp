@@ -329,7 +329,9 @@ std::optional<Amount> plain_amount(std::string_view text, std::string_view decim
 }
 
 bool is_currency_mark(std::string_view mark) {
-    return find_mark([&](std::string_view word) { return equals_ignoring_case(mark, word); }).found;
+    return currency_called(mark) != nullptr ||
+           std::any_of(kUnclearMarks.begin(), kUnclearMarks.end(),
+                       [&](std::string_view word) { return equals_ignoring_case(mark, word); });
 }
 
 bool usable_decimal_separator(std::string_view separator) {
