@@ -23,15 +23,19 @@ constexpr wchar_t kAboutStart[] =
     L"Meniu „Kaip rašyti sumą“: „Penki Eur 25 ct“, „Penki eurai 25 ct“ arba "
     L"„Penki eurai dvidešimt penki centai“. ";
 constexpr wchar_t kAboutHotkey[] = L"Nukopijuokite sumą ar stulpelį sumų, spauskite ";
-constexpr wchar_t kAboutHotkeyEnd[] =
-    L" ir įklijuokite žodžius (meniu „Spartusis klavišas“ jį keičia ar išjungia).";
+constexpr wchar_t kAboutHotkeyEnd[] = L" ir įklijuokite žodžius. ";
 constexpr wchar_t kAboutNoHotkey[] =
-    L"Meniu „Spartusis klavišas“ įjungtas klavišų derinys nukopijuotą sumą ar stulpelį sumų "
-    L"paverčia žodžiais iškarpinėje.";
+    L"Meniu „Spartieji klavišai“ įjungtas derinys nukopijuotą sumą paverčia žodžiais "
+    L"iškarpinėje. ";
+constexpr wchar_t kAboutSelection[] =
+    L"Pažymėkite sumą ar stulpelį sumų bet kurioje programoje ir spauskite ";
+constexpr wchar_t kAboutSelectionEnd[] = L": vietoj jų bus žodžiai. ";
+constexpr wchar_t kAboutNoSelection[] =
+    L"Ten įjungtas antrasis derinys pažymėtą sumą keičia žodžiais. ";
 constexpr wchar_t kAboutEnd[] =
-    L" Meniu „Paleisti kartu su Windows“: Numora pasileidžia kartu su Windows pranešimų "
+    L"Meniu „Paleisti kartu su Windows“: Numora pasileidžia kartu su Windows pranešimų "
     L"srityje. Nustatymai įsimenami registre "
-    L"HKEY_CURRENT_USER\\Software\\Numora (Currency, TopMost, Form, Hotkey).\r\n"
+    L"HKEY_CURRENT_USER\\Software\\Numora (Currency, TopMost, Form, Hotkey, SelectionHotkey).\r\n"
     L"\r\n"
     L"Naudokitės ir džiaukitės !\r\n"
     L"\r\n"
@@ -93,33 +97,50 @@ HMENU forms_menu(numora::MoneyForm form) {
 }
 
 // T is no other item's access key, in English or in Lithuanian.
-constexpr std::wstring_view kHotkeyItem = L"Spar&tusis klavišas: ";
+constexpr std::wstring_view kHotkeyItem = L"Spar&tieji klavišai: ";
 constexpr std::wstring_view kHotkeyOff = L"išjungtas";
 constexpr std::wstring_view kHotkeyTaken = L" (užimtas)";
+constexpr std::wstring_view kBetween = L", ";
 constexpr std::wstring_view kItemEnd = L"...";
 
-std::wstring hotkey_item(std::wstring_view chord, bool taken) {
+void add_chord(std::wstring& text, const ChordShown& chord) {
+    text += chord.name.empty() ? kHotkeyOff : chord.name;
+    if (chord.held_elsewhere) text += kHotkeyTaken;
+}
+
+std::wstring hotkey_item(const ChordShown& clipboard, const ChordShown& selection) {
     std::wstring text(kHotkeyItem);
-    text += chord.empty() ? kHotkeyOff : chord;
-    if (taken) text += kHotkeyTaken;
+    add_chord(text, clipboard);
+    text += kBetween;
+    add_chord(text, selection);
     return text += kItemEnd;
 }
 
-// The chord in force, as its item shows it: the menu is where it is kept.
-std::wstring hotkey_shown(HWND hwnd) {
-    wchar_t text[96] = L"";
-    GetMenuStringW(GetSystemMenu(hwnd, FALSE), kHotkeyCommand, text, 96, MF_BYCOMMAND);
-    std::wstring_view chord(text);
-    if (!chord.starts_with(kHotkeyItem)) return {};
-    chord.remove_prefix(kHotkeyItem.size());
-    chord = chord.substr(0, std::min(chord.find(kHotkeyTaken), chord.find(kItemEnd)));
-    return chord == kHotkeyOff ? std::wstring() : std::wstring(chord);
+// The chords in force, as their item shows them: the menu is where they
+// are kept. Empty for one turned off.
+std::array<std::wstring, 2> hotkeys_shown(HWND hwnd) {
+    wchar_t text[160] = L"";
+    GetMenuStringW(GetSystemMenu(hwnd, FALSE), kHotkeyCommand, text, 160, MF_BYCOMMAND);
+    std::wstring_view item(text);
+    std::array<std::wstring, 2> chords;
+    if (!item.starts_with(kHotkeyItem)) return chords;
+    item.remove_prefix(kHotkeyItem.size());
+    for (std::wstring& chord : chords) {
+        const std::wstring_view shown = item.substr(0, item.find_first_of(L" ,."));
+        if (shown != kHotkeyOff) chord = shown;
+        item.remove_prefix(std::min(item.size(), item.find(kBetween)));
+        if (!item.empty()) item.remove_prefix(kBetween.size());
+    }
+    return chords;
 }
 
 std::wstring about_text(HWND hwnd) {
-    const std::wstring chord = hotkey_shown(hwnd);
+    const auto [clipboard, selection] = hotkeys_shown(hwnd);
     std::wstring text = kAboutStart;
-    text += chord.empty() ? std::wstring(kAboutNoHotkey) : kAboutHotkey + chord + kAboutHotkeyEnd;
+    text += clipboard.empty() ? std::wstring(kAboutNoHotkey)
+                              : kAboutHotkey + clipboard + kAboutHotkeyEnd;
+    text += selection.empty() ? std::wstring(kAboutNoSelection)
+                              : kAboutSelection + selection + kAboutSelectionEnd;
     return text += kAboutEnd;
 }
 
@@ -161,7 +182,7 @@ void extend_system_menu(HWND hwnd, const numora::Currency& currency, bool top_mo
                 kCurrenciesMenu);
     AppendMenuW(menu, MF_STRING | check_flag(top_most), kTopMostCommand, L"&Visada viršuje");
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(forms_menu(form)), kFormsMenu);
-    AppendMenuW(menu, MF_STRING, kHotkeyCommand, hotkey_item({}, false).c_str());
+    AppendMenuW(menu, MF_STRING, kHotkeyCommand, hotkey_item({}, {}).c_str());
     // L: X is Maximize's in English, W Wine's own item's in Lithuanian.
     AppendMenuW(menu, MF_STRING | check_flag(starts_with_windows), kStartupCommand,
                 L"Pa&leisti kartu su Windows");
@@ -169,9 +190,9 @@ void extend_system_menu(HWND hwnd, const numora::Currency& currency, bool top_mo
     AppendMenuW(menu, MF_STRING, kAboutCommand, L"Apie...");
 }
 
-void show_hotkey(HWND hwnd, std::wstring_view chord, bool taken) {
+void show_hotkeys(HWND hwnd, const ChordShown& clipboard, const ChordShown& selection) {
     ModifyMenuW(GetSystemMenu(hwnd, FALSE), kHotkeyCommand, MF_BYCOMMAND | MF_STRING,
-                kHotkeyCommand, hotkey_item(chord, taken).c_str());
+                kHotkeyCommand, hotkey_item(clipboard, selection).c_str());
 }
 
 void show_currency(HWND hwnd, const numora::Currency& currency) {

@@ -20,7 +20,7 @@ inline constexpr int kTopMostCommand = 1001;
 // The radio items of the submenu "Kaip rašyti sumą", one per money form in
 // the order of MoneyForm.
 inline constexpr std::array<int, numora::kMoneyForms> kFormCommands{1002, 1003, 1004};
-// The item that shows the hotkey in force and opens the dialog that changes it.
+// The item that shows the chords in force and opens the dialog that changes them.
 inline constexpr int kHotkeyCommand = 1005;
 // "Paleisti kartu su Windows", ticked while Numora starts with Windows.
 inline constexpr int kStartupCommand = 1006;
@@ -42,9 +42,14 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 // as they are set, then "Apie...".
 void extend_system_menu(HWND hwnd, const numora::Currency& currency, bool top_most,
                         numora::MoneyForm form, bool starts_with_windows);
-// Shows the hotkey's chord by name (empty: none), and whether another
-// program holds it, in its item.
-void show_hotkey(HWND hwnd, std::wstring_view chord, bool taken);
+// A chord as its item shows it: by name (empty: none), and whether another
+// program holds it.
+struct ChordShown {
+    std::wstring_view name;
+    bool held_elsewhere = false;
+};
+// Shows the clipboard's and the selection's chords in their item.
+void show_hotkeys(HWND hwnd, const ChordShown& clipboard, const ChordShown& selection);
 // Shows a settings item's check mark, or takes it away.
 void show_checked(HWND hwnd, int command, bool checked);
 // Puts the radio mark on the form's item alone.

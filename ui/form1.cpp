@@ -12,7 +12,9 @@
 #include "pictures.hpp"
 #include "request.hpp"
 #include "resource_ids.h"
+#include "selection.hpp"
 #include "startup.hpp"
+#include "system_ports.hpp"
 #include "win_text.hpp"
 
 namespace numora::ui {
@@ -31,14 +33,12 @@ constexpr wchar_t kTooMuch[] =
 constexpr wchar_t kNewerCopy[] =
     L"Kol buvo rašomi žodžiai, iškarpinėje atsirado kitas tekstas: jis paliktas, kaip buvo";
 constexpr wchar_t kAmountsWritten[] = L"Sumos žodžiais iškarpinėje: ";
-constexpr int kHotkeyId = 1;
-// A chord another program holds is tried again this often, until it is free.
-constexpr UINT_PTR kRetakeTimer = 1;
-constexpr UINT kRetakeMs = 1000;
-// What a 32-bit Numora converts in one press: the words take about 150 bytes
-// a cell, twice over as UTF-8 and UTF-16.
-constexpr std::size_t kMostCells = 1'000'000;
-constexpr std::size_t kMostClipboardBytes = std::size_t{64} << 20;
+constexpr wchar_t kAmountsReplaced[] = L"Sumos žodžiais vietoj pažymėtų: ";
+constexpr wchar_t kNothingSelected[] = L"Nepažymėta jokia suma";
+constexpr wchar_t kKeysHeld[] = L"Klavišai neatleisti per 2 sekundes: niekas nepakeista";
+// Ctrl+C interrupts what runs in a console.
+constexpr wchar_t kInConsole[] =
+    L"Konsolėje suma nekeičiama: nukopijuokite ją ir spauskite iškarpinės spartųjį klavišą";
 // The box gets the start of a copied cell: the edit control takes seconds
 // over a long text, and no amount is this long.
 constexpr std::size_t kBoxShowsBytes = 256;
@@ -90,7 +90,8 @@ bool Form1::Form_Load(int show, bool in_tray) {
     Module1::extend_system_menu(hwnd_, *settings_.currency, settings_.top_most, settings_.form,
                                 win::starts_with_windows(win::this_program()));
     if (in_tray) tray_ = std::make_unique<NotifyIcon>(hwnd_, instance_);
-    use_hotkey(settings_.hotkey);  // the icon's tooltip names it
+    chords_ = Chords(hwnd_);
+    use_chords(chords_chosen());  // the icon's tooltip names them
     if (in_tray) {
         tray_->add();
     } else {
@@ -152,15 +153,15 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (OnSysCommand(wParam)) return 0;
             return DefWindowProcW(hwnd_, message, wParam, lParam);
         case WM_HOTKEY:
-            if (wParam == kHotkeyId) OnHotKey();
+            OnHotKey(wParam);
             return 0;
         case WM_TIMER:
             OnTimer(wParam);
             return 0;
         case WM_INITMENU:
-            // The menu shows whether the chord is held by another program,
+            // The menu shows whether a chord is held by another program,
             // and whether Numora starts with Windows, as they are now.
-            retake_hotkey();
+            retake_hotkeys();
             Module1::show_checked(hwnd_, Module1::kStartupCommand,
                                   win::starts_with_windows(win::this_program()));
             return DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -321,7 +322,7 @@ LRESULT Form1::OnCtlColorStatic(HDC dc, HWND control_window) {
 bool Form1::OnSysCommand(WPARAM command) {
     if (choose_from_submenu(command)) return true;
     if (command == Module1::kHotkeyCommand) {
-        change_hotkey();
+        change_hotkeys();
         return true;
     }
     if (command == Module1::kStartupCommand) {
@@ -490,15 +491,21 @@ void Form1::Command1_Click() {
     if (!put_on_clipboard(win::window_text(control(kLabel1)))) show_message(kClipboardFailed);
 }
 
-// Copy, press, paste: the clipboard's amount, or block of them, in words in
-// its place, as the window would write it. A refusal changes nothing there:
-// the window comes forward with the refused text and says why.
-void Form1::OnHotKey() {
-    // A box or dialog of Numora's is open: it comes forward, nothing more.
+// A box or dialog of Numora's is open: it comes forward, nothing more.
+void Form1::OnHotKey(WPARAM id) {
     if (!IsWindowEnabled(hwnd_)) {
         bring_forward();
         return;
     }
+    const auto use = Chords::use_of(id);
+    if (use == ChordUse::clipboard) OnClipboardChord();
+    if (use == ChordUse::selection) OnSelectionChord();
+}
+
+// Copy, press, paste: the clipboard's amount, or block of them, in words in
+// its place, as the window would write it. A refusal changes nothing there:
+// the window comes forward with the refused text and says why.
+void Form1::OnClipboardChord() {
     // A held chord repeats: while the words are still there, there is nothing to do.
     if (written_ && GetClipboardSequenceNumber() == *written_) return;
     auto clipboard = win::get_clipboard_text(hwnd_, kMostClipboardBytes);
@@ -514,14 +521,10 @@ void Form1::OnHotKey() {
     }
     const std::string copied = win::to_utf8(clipboard.text);
     std::wstring().swap(clipboard.text);  // the words need the room
-    if (cells_in(copied) > kMostCells) return refuse_copied(kTooMuch);
     const auto separators = win::user_separators();
-    const auto outcome = request_block(copied, separators.view(true), style());
-    if (outcome.refusal != Refusal::none) {
-        return refuse_copied(win::to_wide(message_of(outcome)).c_str(), outcome.cell);
-    }
-    if (outcome.amounts == 0) return refuse_copied(kNoAmounts);
-    switch (win::replace_clipboard_text(hwnd_, clipboard, outcome.text)) {
+    const Converted converted = convert_copied(copied, separators.view(true), style());
+    if (!converted.accepted()) return refuse_converted(converted, kNoAmounts);
+    switch (win::replace_clipboard_text(hwnd_, clipboard, converted.outcome.text)) {
         case win::Replaced::newer_copy:
             return refuse_copied(kNewerCopy);
         case win::Replaced::busy:
@@ -531,13 +534,63 @@ void Form1::OnHotKey() {
             break;
     }
     written_ = GetClipboardSequenceNumber();
+    show_written(converted.outcome, kAmountsWritten);
+}
+
+// Select, press: the selection in the program in front in words in its
+// place, the clipboard as it was. Numora's own window does what Enter does.
+void Form1::OnSelectionChord() {
+    using Result = Selection;
+    SystemPorts ports(hwnd_, chords_.chords()[static_cast<std::size_t>(ChordUse::selection)]);
+    const auto separators = win::user_separators();
+    Converted converted;
+    switch (
+        replace_selection(ports, ports, ports, hwnd_, separators.view(true), style(), converted)) {
+        case Result::replaced:
+            return show_written(converted.outcome, kAmountsReplaced);
+        case Result::own_window:
+            return Command1_Click();
+        case Result::console:
+            return come_forward(kInConsole);
+        case Result::keys_held:
+            return refuse_copied(kKeysHeld);
+        case Result::busy:
+            return refuse_copied(kClipboardUnread);
+        case Result::nothing_selected:
+            return refuse_copied(kNothingSelected);
+        case Result::refused:
+            return refuse_converted(converted, kNothingSelected);
+        case Result::newer_copy:
+            return refuse_copied(kNewerCopy);
+        case Result::front_changed:
+            // The user went elsewhere: nothing was pasted, and nothing needs saying.
+            return;
+    }
+}
+
+// The cell written, in the box, and its words, or how many, in the label.
+void Form1::show_written(const BlockOutcome& outcome, std::wstring_view amounts_written) {
     fit_label_font();
     SetWindowTextW(control(kText1), win::to_wide(start_of(outcome.cell)).c_str());
-    SetWindowTextW(control(kLabel1),
-                   outcome.single
-                       ? win::to_wide(outcome.text).c_str()
-                       : (kAmountsWritten + win::to_wide(std::to_string(outcome.amounts))).c_str());
+    SetWindowTextW(control(kLabel1), outcome.single
+                                         ? win::to_wide(outcome.text).c_str()
+                                         : (std::wstring(amounts_written) +
+                                            win::to_wide(std::to_string(outcome.amounts)))
+                                               .c_str());
     Check2_Click();
+}
+
+// A text that was not written: too many cells, no amounts, or a cell refused.
+void Form1::refuse_converted(const Converted& converted, const wchar_t* no_amounts) {
+    switch (converted.problem) {
+        case Converted::Problem::too_many:
+            return refuse_copied(kTooMuch);
+        case Converted::Problem::no_amounts:
+            return refuse_copied(no_amounts);
+        case Converted::Problem::none:
+            break;
+    }
+    refuse_copied(win::to_wide(message_of(converted.outcome)).c_str(), converted.outcome.cell);
 }
 
 // The clipboard keeps what it had, and the label names no words: the window
@@ -583,67 +636,68 @@ bool Form1::put_on_clipboard(const std::wstring& text) {
     return true;
 }
 
-// The chord as the hotkey in place of the one in force; none for kNoChord.
-// False when another program holds it: it is then tried again until free.
-bool Form1::use_hotkey(win::Chord chord) {
-    UnregisterHotKey(hwnd_, kHotkeyId);
-    hotkey_taken_ = chord != win::kNoChord &&
-                    !RegisterHotKey(hwnd_, kHotkeyId, chord.modifiers | MOD_NOREPEAT, chord.key);
-    Module1::show_hotkey(hwnd_, win::name_of(chord), hotkey_taken_);
-    show_tip(chord);
-    if (hotkey_taken_) {
-        SetTimer(hwnd_, kRetakeTimer, kRetakeMs, nullptr);
-    } else {
-        KillTimer(hwnd_, kRetakeTimer);
-    }
-    return !hotkey_taken_;
+// The chords registered in place of those in force, shown as they are.
+void Form1::use_chords(const ChordPair& chords) {
+    chords_.use(chords);
+    show_chords();
 }
 
-// The icon's tooltip names the chord in force.
-void Form1::show_tip(win::Chord in_force) {
+// The menu item and the icon's tooltip name the chords in force.
+void Form1::show_chords() {
+    const ChordPair& chords = chords_.chords();
+    const std::wstring clipboard = win::name_of(chords[0]);
+    const std::wstring selection = win::name_of(chords[1]);
+    Module1::show_hotkeys(hwnd_, {clipboard, chords_.held_elsewhere(ChordUse::clipboard)},
+                          {selection, chords_.held_elsewhere(ChordUse::selection)});
     if (!tray_) return;
-    const std::wstring chord = win::name_of(in_force);
-    tray_->set_tip(chord.empty() ? std::wstring(L"Numora")
-                                 : L"Numora: " + chord + L" – sumą iškarpinėje žodžiais");
+    std::wstring tip = L"Numora";
+    if (!clipboard.empty()) tip += L"\n" + clipboard + L": iškarpinėje žodžiai";
+    if (!selection.empty()) tip += L"\n" + selection + L": žodžiai vietoj pažymėtos sumos";
+    tray_->set_tip(tip);
 }
 
-// The chord in force, once another program has let it go.
-void Form1::retake_hotkey() {
-    if (hotkey_taken_ && !choosing_chord_) use_hotkey(settings_.hotkey);
+// The chords in force, once another program has let them go.
+void Form1::retake_hotkeys() {
+    if (!choosing_chords_ && chords_.retake()) show_chords();
 }
 
 void Form1::OnTimer(UINT_PTR id) {
-    if (id == kRetakeTimer) retake_hotkey();
+    if (id == Chords::kRetakeTimer) retake_hotkeys();
 }
 
-// While the dialog is open no chord is registered, so that the one in force
-// can be typed into it and never converts behind it.
-void Form1::change_hotkey() {
-    UnregisterHotKey(hwnd_, kHotkeyId);
-    KillTimer(hwnd_, kRetakeTimer);
-    choosing_chord_ = true;
-    const ChordTaker taker{this, [](void* form, win::Chord chord) {
-                               return static_cast<Form1*>(form)->take_hotkey(chord);
+// While the dialog is open no chord is registered, so that those in force
+// can be typed into it and never act behind it.
+void Form1::change_hotkeys() {
+    chords_.release();
+    choosing_chords_ = true;
+    const ChordTaker taker{this, [](void* form, const ChordPair& chords) {
+                               return static_cast<Form1*>(form)->take_hotkeys(chords);
                            }};
-    const bool taken = ui::change_hotkey(instance_, hwnd_, settings_.hotkey, taker);
-    choosing_chord_ = false;
-    if (!taken) use_hotkey(settings_.hotkey);
+    const bool taken = ui::change_hotkeys(instance_, hwnd_, chords_chosen(), taker);
+    choosing_chords_ = false;
+    if (!taken) use_chords(chords_chosen());
 }
 
-// A chord taken is kept, and written down when it is a change; one another
-// program holds leaves nothing registered, and the item as it was.
-bool Form1::take_hotkey(win::Chord chord) {
-    if (!use_hotkey(chord)) {
-        UnregisterHotKey(hwnd_, kHotkeyId);
-        KillTimer(hwnd_, kRetakeTimer);
-        Module1::show_hotkey(hwnd_, win::name_of(settings_.hotkey), false);
-        hotkey_taken_ = false;
-        return false;
+// Chords taken are kept, and written down when changed; when another program
+// holds one, none is registered and the item stays as it was.
+std::optional<ChordUse> Form1::take_hotkeys(const ChordPair& chords) {
+    chords_.use(chords);
+    for (const ChordUse use : {ChordUse::clipboard, ChordUse::selection}) {
+        if (chords_.held_elsewhere(use)) {
+            chords_.release();
+            return use;
+        }
     }
-    if (chord == settings_.hotkey) return true;
-    settings_.hotkey = chord;
-    if (!win::write_hotkey(chord)) show_message(kSettingNotKept);
-    return true;
+    show_chords();
+    bool kept = true;
+    if (chords[0] != settings_.hotkey) kept = win::write_hotkey(chords[0]) && kept;
+    if (chords[1] != settings_.selection_hotkey) {
+        kept = win::write_selection_hotkey(chords[1]) && kept;
+    }
+    settings_.hotkey = chords[0];
+    settings_.selection_hotkey = chords[1];
+    if (!kept) show_message(kSettingNotKept);
+    return std::nullopt;
 }
 
 void Form1::Check2_Click() {

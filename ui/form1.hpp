@@ -9,7 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "chords.hpp"
 #include "control_ids.hpp"
+#include "copied.hpp"
 #include "layout.hpp"
 #include "notify_icon.hpp"
 #include "scoped_win.hpp"
@@ -29,8 +31,9 @@ public:
     // Brings the window of a Numora already running to the front, restored
     // if it was minimized or hidden; false if none answers.
     static bool bring_running_forward();
-    // Takes the chord as the hotkey and keeps it; false when another program holds it.
-    bool take_hotkey(win::Chord chord);
+    // Takes the chords and keeps them; the use of one another program holds,
+    // in which case none is registered.
+    std::optional<ChordUse> take_hotkeys(const ChordPair& chords);
     // What the first paint can do without, once it is done.
     void after_first_paint();
     HWND hwnd() const { return hwnd_; }
@@ -47,7 +50,9 @@ private:
     void OnActivate(WPARAM state);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     bool OnSysCommand(WPARAM command);
-    void OnHotKey();
+    void OnHotKey(WPARAM id);
+    void OnClipboardChord();
+    void OnSelectionChord();
     void OnTimer(UINT_PTR id);
     void OnNotifyIcon(UINT event);
     LRESULT OnShowRequest();
@@ -75,11 +80,14 @@ private:
     void bring_forward() const;
     void come_forward(const wchar_t* message);
     void refuse_copied(const wchar_t* message, std::string_view cell = {});
+    void refuse_converted(const Converted& converted, const wchar_t* no_amounts);
+    void show_written(const BlockOutcome& outcome, std::wstring_view amounts_written);
     bool put_on_clipboard(const std::wstring& text);
-    bool use_hotkey(win::Chord chord);
-    void retake_hotkey();
-    void change_hotkey();
-    void show_tip(win::Chord in_force);
+    ChordPair chords_chosen() const { return {settings_.hotkey, settings_.selection_hotkey}; }
+    void use_chords(const ChordPair& chords);
+    void show_chords();
+    void retake_hotkeys();
+    void change_hotkeys();
     void show_window();
     void end();
     void toggle_start_with_windows();
@@ -94,8 +102,8 @@ private:
     HWND focus_ = nullptr;          // the control that had the focus when the window lost it
     HWND tips_ = nullptr;           // the tooltips, owned by the window
     win::Settings settings_;        // read at load, changed from the system menu
-    bool hotkey_taken_ = false;     // another program holds the chord of settings_.hotkey
-    bool choosing_chord_ = false;   // the hotkey's dialog is open: no chord is registered
+    Chords chords_{nullptr};        // those registered, or held by another program
+    bool choosing_chords_ = false;  // the chords' dialog is open: none is registered
     bool label_fitted_ = false;     // the label's font is fitted to the widest results
     std::optional<DWORD> written_;  // the clipboard's sequence number once words were put there
     std::array<win::ScopedFont, kFontKinds> fonts_;  // indexed by FontKind

@@ -1,7 +1,9 @@
 #include "clipboard.hpp"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
+#include <span>
 
 #include "scoped_win.hpp"
 
@@ -80,13 +82,41 @@ ScopedGlobal text_held_now() {
     return lock.data() == nullptr ? ScopedGlobal() : global_copy(held_text(lock, data));
 }
 
+// A copy of memory another program owns, bounded by its block's size.
+ScopedGlobal global_duplicate(HANDLE data) {
+    const SIZE_T size = GlobalSize(data);
+    const LockedGlobal from(data);
+    if (from.data() == nullptr) return {};
+    ScopedGlobal memory(GlobalAlloc(GMEM_MOVEABLE, size));
+    if (!memory) return memory;
+    const LockedGlobal to(memory.get());
+    if (to.data() == nullptr) return {};
+    std::memcpy(to.data(), from.data(), size);
+    return memory;
+}
+
+// Hands memory to the open clipboard, which then owns it.
+bool hand_over(UINT format, ScopedGlobal& data, SetData set = &SetClipboardData) {
+    if (set(format, data.get()) == nullptr) return false;
+    data.release();
+    return true;
+}
+
+// Windows' clipboard history and cloud sync skip data marked with these, each a DWORD 0.
+void mark_unlisted() {
+    for (const wchar_t* name : {L"CanIncludeInClipboardHistory", L"CanUploadToCloudClipboard"}) {
+        ScopedGlobal zero(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DWORD)));
+        if (zero) hand_over(RegisterClipboardFormatW(name), zero);
+    }
+}
+
 // Empties the open clipboard and sets the text; if that fails, the text it
 // held before is put back.
-bool write_text(ScopedGlobal& text, SetData set) {
+bool write_text(ScopedGlobal& text, Listing listing, SetData set) {
     ScopedGlobal before = text_held_now();
     if (!EmptyClipboard()) return false;
-    if (set(CF_UNICODETEXT, text.get()) != nullptr) {
-        text.release();  // the clipboard owns it now
+    if (hand_over(CF_UNICODETEXT, text, set)) {
+        if (listing == Listing::unlisted) mark_unlisted();
         return true;
     }
     if (before && SetClipboardData(CF_UNICODETEXT, before.get()) != nullptr) before.release();
@@ -100,7 +130,7 @@ bool put_clipboard_text(HWND owner, std::wstring_view text) {
     ScopedGlobal memory = global_copy(text);
     if (!memory) return false;
     const ClipboardSession clipboard(owner);
-    return clipboard.is_open() && write_text(memory, &SetClipboardData);
+    return clipboard.is_open() && write_text(memory, Listing::listed, &SetClipboardData);
 }
 
 ClipboardText get_clipboard_text(HWND owner, std::size_t most_bytes) {
@@ -117,14 +147,52 @@ ClipboardText get_clipboard_text(HWND owner, std::size_t most_bytes) {
 }
 
 Replaced replace_clipboard_text(HWND owner, const ClipboardText& read, std::string_view words,
-                                SetData set) {
+                                Listing listing, SetData set) {
     ScopedGlobal memory = global_widened(words);
     if (!memory) return Replaced::failed;
     const ClipboardSession clipboard(owner);
     if (!clipboard.is_open()) return Replaced::busy;
     // A copy made since the read is the user's newest: it stays.
     if (GetClipboardSequenceNumber() != read.sequence) return Replaced::newer_copy;
-    return write_text(memory, set) ? Replaced::written : Replaced::failed;
+    return write_text(memory, listing, set) ? Replaced::written : Replaced::failed;
+}
+
+bool KeptClipboard::take(HWND owner) {
+    for (Item& item : items_) item.data.reset();
+    count_ = 0;
+    const ClipboardSession clipboard(owner);
+    if (!clipboard.is_open()) return false;
+    // Beside a text, a program's other formats are often only promised
+    // (a spreadsheet renders its picture of the cells when asked): the text
+    // alone is kept. Without one, the data a copied picture or file holds.
+    const bool text = IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
+    const UINT kept[] = {CF_UNICODETEXT, CF_DIB, CF_HDROP,
+                         RegisterClipboardFormatW(L"Preferred DropEffect")};
+    for (const UINT format : text ? std::span(kept, 1) : std::span(kept).subspan(1)) {
+        HANDLE data = GetClipboardData(format);
+        if (data == nullptr) continue;
+        ScopedGlobal copy = global_duplicate(data);
+        if (copy) items_[count_++] = {format, std::move(copy)};
+    }
+    return true;
+}
+
+Replaced KeptClipboard::put_back(HWND owner, DWORD if_still) {
+    const ClipboardSession clipboard(owner);
+    if (!clipboard.is_open()) return Replaced::busy;
+    if (GetClipboardSequenceNumber() != if_still) return Replaced::newer_copy;
+    if (!EmptyClipboard()) return Replaced::failed;
+    bool all = true;
+    for (std::size_t i = 0; i < count_; ++i)
+        all = hand_over(items_[i].format, items_[i].data) && all;
+    if (count_ > 0) mark_unlisted();
+    count_ = 0;
+    return all ? Replaced::written : Replaced::failed;
+}
+
+bool KeptClipboard::holds(UINT format) const {
+    return std::any_of(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(count_),
+                       [&](const Item& item) { return item.format == format; });
 }
 
 }  // namespace numora::win

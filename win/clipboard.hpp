@@ -1,11 +1,15 @@
-// Text on the clipboard, as CF_UNICODETEXT, both ways.
+// Text on the clipboard, as CF_UNICODETEXT, both ways; and what it held,
+// kept to be put back.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "scoped_win.hpp"
 
 namespace numora::win {
 
@@ -34,10 +38,38 @@ enum class Replaced { written, newer_copy, busy, failed };
 // stand-in that fails, to show what a failed write leaves.
 using SetData = HANDLE(WINAPI*)(UINT format, HANDLE data);
 
+// Whether Windows may keep the data in its clipboard history and sync it to
+// the cloud: words put there only for a moment, and a copy put back, are not.
+enum class Listing { listed, unlisted };
+
 // Words (UTF-8) in place of the text `read` found, in one session: only while
 // the clipboard's sequence number is still the one it was read at. The UTF-16
 // is written straight into the clipboard's memory.
 Replaced replace_clipboard_text(HWND owner, const ClipboardText& read, std::string_view words,
-                                SetData set = &SetClipboardData);
+                                Listing listing = Listing::listed, SetData set = &SetClipboardData);
+
+// What the clipboard held, copied into this process, to be put back. Only
+// data held in memory is asked for: the text exactly; with no text, a
+// picture (DIB) or a list of files and its drop effect. Anything else a
+// program copied, or only promised to render when asked, is not kept.
+class KeptClipboard {
+public:
+    // False when the clipboard could not be had; nothing is kept then.
+    bool take(HWND owner);
+    // Puts back what was kept, an empty clipboard as empty, in one session
+    // and only while the sequence number is still `if_still`; the clipboard
+    // then owns it.
+    Replaced put_back(HWND owner, DWORD if_still);
+    bool holds(UINT format) const;
+
+private:
+    struct Item {
+        UINT format = 0;
+        ScopedGlobal data;
+    };
+    // At most the picture, the files and their drop effect.
+    std::array<Item, 3> items_;
+    std::size_t count_ = 0;
+};
 
 }  // namespace numora::win

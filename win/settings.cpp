@@ -16,6 +16,7 @@ constexpr wchar_t kCurrency[] = L"Currency";
 constexpr wchar_t kTopMost[] = L"TopMost";
 constexpr wchar_t kForm[] = L"Form";
 constexpr wchar_t kHotkey[] = L"Hotkey";
+constexpr wchar_t kSelectionHotkey[] = L"SelectionHotkey";
 
 // A value's data, when it has the type asked for and fits the buffer.
 bool read_value(HKEY key, const wchar_t* name, DWORD type, void* data, DWORD size) {
@@ -54,11 +55,11 @@ std::wstring_view trimmed(std::wstring_view text) {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-Chord reads_hotkey(HKEY key) {
-    const auto text = read_text(key, kHotkey);
+Chord reads_chord(HKEY key, const wchar_t* name, Chord default_chord) {
+    const auto text = read_text(key, name);
     const auto chord = text ? chord_named(trimmed(*text)) : std::nullopt;
     const bool usable = chord && (*chord == kNoChord || fault_of(*chord) == ChordFault::none);
-    return usable ? *chord : Chord{};
+    return usable ? *chord : default_chord;
 }
 
 bool reads_top_most(HKEY key) {
@@ -176,10 +177,15 @@ Settings read_settings(const wchar_t* path) {
         return {};
     }
     const ScopedKey key(opened);
-    return {.currency = reads_currency(key.get()),
-            .top_most = reads_top_most(key.get()),
-            .form = reads_form(key.get()),
-            .hotkey = reads_hotkey(key.get())};
+    Settings settings{
+        .currency = reads_currency(key.get()),
+        .top_most = reads_top_most(key.get()),
+        .form = reads_form(key.get()),
+        .hotkey = reads_chord(key.get(), kHotkey, Settings{}.hotkey),
+        .selection_hotkey = reads_chord(key.get(), kSelectionHotkey, kSelectionChord)};
+    // One chord cannot do both: the clipboard's keeps it.
+    if (settings.selection_hotkey == settings.hotkey) settings.selection_hotkey = kNoChord;
+    return settings;
 }
 
 bool write_currency(const Currency& currency, const wchar_t* path) {
@@ -192,6 +198,10 @@ bool write_form(MoneyForm form, const wchar_t* path) {
 
 bool write_hotkey(Chord hotkey, const wchar_t* path) {
     return write_text(path, kHotkey, name_of(hotkey));
+}
+
+bool write_selection_hotkey(Chord hotkey, const wchar_t* path) {
+    return write_text(path, kSelectionHotkey, name_of(hotkey));
 }
 
 bool write_top_most(bool top_most, const wchar_t* path) {

@@ -14,8 +14,8 @@ namespace numora::win {
 // HKEY_CURRENT_USER\Software\Numora: "Currency" (REG_SZ "Lt", "Eur" or a
 // currency's code, "USD"),
 // "TopMost" (REG_DWORD 0 or 1), "Form" (REG_SZ "short", "word" or "full")
-// and "Hotkey" (REG_SZ "Ctrl+Shift+F11", empty for none). An administrator
-// may set them beforehand.
+// "Hotkey" (REG_SZ "Ctrl+Shift+F11", empty for none) and "SelectionHotkey"
+// (likewise, "Ctrl+Shift+F12"). An administrator may set them beforehand.
 inline constexpr wchar_t kSettingsKey[] = L"Software\\Numora";
 
 // A key chord as RegisterHotKey takes it: MOD_CONTROL, MOD_ALT and MOD_SHIFT,
@@ -26,6 +26,8 @@ struct Chord {
     friend bool operator==(const Chord&, const Chord&) = default;
 };
 inline constexpr Chord kNoChord{0, 0};
+// The selection's chord unless the user chose another.
+inline constexpr Chord kSelectionChord{MOD_CONTROL | MOD_SHIFT, VK_F12};
 
 // Why a chord cannot be the hotkey: Ctrl with Alt is AltGr on Lithuanian and
 // many other keyboards, which types digits, "€" and letters; without Ctrl or
@@ -40,16 +42,18 @@ std::optional<Chord> chord_named(std::wstring_view name);
 std::wstring name_of(Chord chord);
 
 struct Settings {
-    const Currency* currency = &kLitas;  // of amounts typed without a currency mark
-    bool top_most = false;               // the window stays above other windows
-    MoneyForm form = MoneyForm::mark;    // how money is written
-    Chord hotkey;                        // writes what was copied in words
+    const Currency* currency = &kLitas;        // of amounts typed without a currency mark
+    bool top_most = false;                     // the window stays above other windows
+    MoneyForm form = MoneyForm::mark;          // how money is written
+    Chord hotkey;                              // writes what was copied in words
+    Chord selection_hotkey = kSelectionChord;  // writes the selection in words in its place
 };
 
 // A missing key or value, a value of another type, an unknown text (a
 // currency Numora does not know among them) or a
 // chord that cannot be the hotkey reads as the default: litas, not on top,
-// the short form, Ctrl+Shift+F11. Nothing is written.
+// the short form, Ctrl+Shift+F11 and Ctrl+Shift+F12. A selection's chord the
+// same as the hotkey reads as none. Nothing is written.
 Settings read_settings(const wchar_t* key = kSettingsKey);
 
 // Each writes its own value only, creating the key if need be; false when
@@ -58,5 +62,6 @@ bool write_currency(const Currency& currency, const wchar_t* key = kSettingsKey)
 bool write_top_most(bool top_most, const wchar_t* key = kSettingsKey);
 bool write_form(MoneyForm form, const wchar_t* key = kSettingsKey);
 bool write_hotkey(Chord hotkey, const wchar_t* key = kSettingsKey);
+bool write_selection_hotkey(Chord hotkey, const wchar_t* key = kSettingsKey);
 
 }  // namespace numora::win

@@ -556,7 +556,7 @@ void expect_widest_inside(const App& app) {
 HWND dialog_of(const App& app) {
     HWND found = nullptr;
     wait_until([&] {
-        found = FindWindowW(L"#32770", L"Spartusis klavišas");
+        found = FindWindowW(L"#32770", L"Spartieji klavišai");
         return found != nullptr && IsWindowVisible(found) && GetParent(found) == app.form();
     });
     return found;

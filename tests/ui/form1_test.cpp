@@ -415,17 +415,18 @@ TEST_F(Form1Test, SystemMenuItemsAndTheirAccessKeys) {
 // holds it; let go, the chord is taken by the time the menu opens. A chord
 // another holds, chosen in the dialog, leaves it as it was.
 TEST_F(Form1Test, TheHotkeysItemSaysWhetherItIsTaken) {
-    EXPECT_EQ(hotkey_item(), L"Spar&tusis klavišas: Ctrl+Shift+F11 (užimtas)...");
+    EXPECT_EQ(hotkey_item(), L"Spar&tieji klavišai: Ctrl+Shift+F11 (užimtas), Ctrl+Shift+F12...");
     UnregisterHotKey(nullptr, kHeld);
     HMENU menu = GetSystemMenu(form_->hwnd(), FALSE);
     SendMessageW(form_->hwnd(), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
-    EXPECT_EQ(hotkey_item(), L"Spar&tusis klavišas: Ctrl+Shift+F11...");
+    EXPECT_EQ(hotkey_item(), L"Spar&tieji klavišai: Ctrl+Shift+F11, Ctrl+Shift+F12...");
     EXPECT_FALSE(RegisterHotKey(nullptr, kHeld, MOD_CONTROL | MOD_SHIFT, VK_F11));
-    const auto take = [](win::Chord chord) { return form_->take_hotkey(chord); };
+    const auto take = [](win::Chord chord) { return form_->take_hotkeys({win::Chord{}, chord}); };
     ASSERT_TRUE(RegisterHotKey(nullptr, kHeld, MOD_CONTROL | MOD_SHIFT, VK_F9));
-    EXPECT_FALSE(take({MOD_CONTROL | MOD_SHIFT, VK_F9}));
-    EXPECT_EQ(hotkey_item(), L"Spar&tusis klavišas: Ctrl+Shift+F11...");
-    EXPECT_FALSE(win::read_settings().hotkey == (win::Chord{MOD_CONTROL | MOD_SHIFT, VK_F9}));
+    EXPECT_EQ(take({MOD_CONTROL | MOD_SHIFT, VK_F9}), ChordUse::selection);
+    EXPECT_EQ(hotkey_item(), L"Spar&tieji klavišai: Ctrl+Shift+F11, Ctrl+Shift+F12...");
+    EXPECT_FALSE(win::read_settings().selection_hotkey ==
+                 (win::Chord{MOD_CONTROL | MOD_SHIFT, VK_F9}));
 }
 
 TEST_F(Form1Test, LongTextIsRefusedAtOnce) {

@@ -42,7 +42,8 @@ TEST(Clipboard, WordsReplaceOnlyTheTextRead) {
         if (c.copied_after != nullptr) {
             ASSERT_TRUE(set_clipboard_text(c.copied_after));
         }
-        EXPECT_EQ(replace_clipboard_text(nullptr, read, "Penki Lt", c.set), c.replaced);
+        EXPECT_EQ(replace_clipboard_text(nullptr, read, "Penki Lt", Listing::listed, c.set),
+                  c.replaced);
         EXPECT_EQ(clipboard_text(), c.left);
     }
 }

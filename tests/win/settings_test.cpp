@@ -76,6 +76,31 @@ TEST(Settings, BadValuesMeanTheDefaults) {
     RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
 }
 
+// The selection's chord beside the hotkey's: its own default, off, or never the same.
+TEST(Settings, TheSelectionsChordIsNeverTheHotkeys) {
+    struct Case {
+        const wchar_t* hotkey;     // nullptr: not stored
+        const wchar_t* selection;  // nullptr: not stored
+        const wchar_t* read_as;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, L"Ctrl+Shift+F12"}, {nullptr, L"", L""},
+        {nullptr, L"alt+f9", L"Alt+F9"},       {nullptr, L"Ctrl+Alt+F12", L"Ctrl+Shift+F12"},
+        {L"Ctrl+Shift+F12", nullptr, L""},     {L"", L"", L""},
+    };
+    for (const auto& c : cases) {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+        RegCreateKeyW(HKEY_CURRENT_USER, kKey, nullptr);
+        if (c.hotkey != nullptr) store(L"Hotkey", {REG_SZ, c.hotkey, 0});
+        if (c.selection != nullptr) store(L"SelectionHotkey", {REG_SZ, c.selection, 0});
+        EXPECT_EQ(name_of(read_settings(kKey).selection_hotkey), c.read_as)
+            << testing::PrintToString(c.selection);
+    }
+    ASSERT_TRUE(write_selection_hotkey({MOD_ALT, 'Q'}, kKey));
+    EXPECT_EQ(name_of(read_settings(kKey).selection_hotkey), L"Alt+Q");
+    RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+}
+
 // A chord's name as a person or an administrator writes it, and back.
 TEST(Settings, ChordsByName) {
     struct Case {

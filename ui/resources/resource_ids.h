@@ -5,8 +5,10 @@
 #define IDB_PICTURE1 101
 #define IDR_PICTURE2_GIF 102
 
-/* The dialog that changes the hotkey, and its controls. */
+/* The dialog that changes the chords, and its controls. */
 #define IDD_HOTKEY 201
 #define IDC_CHORD 202
 #define IDC_OFF 203
 #define IDC_SAYS 204
+#define IDC_SELECTION_CHORD 205
+#define IDC_SELECTION_OFF 206

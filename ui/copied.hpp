@@ -1,0 +1,28 @@
+// What was copied or selected, in words by the window's settings, or why not:
+// the rules both chords share.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "block.hpp"
+
+namespace numora::ui {
+
+// What a 32-bit Numora converts in one press: the words take about 150 bytes
+// a cell, twice over as UTF-8 and UTF-16.
+inline constexpr std::size_t kMostCells = 1'000'000;
+inline constexpr std::size_t kMostClipboardBytes = std::size_t{64} << 20;
+
+struct Converted {
+    // Refused before any cell was read: too many cells, or none an amount.
+    enum class Problem { none, too_many, no_amounts };
+    Problem problem = Problem::none;
+    BlockOutcome outcome;  // the words, or the cell refused and why
+    bool accepted() const { return problem == Problem::none && outcome.refusal == Refusal::none; }
+};
+
+// All or nothing, as request_block writes a block, within kMostCells.
+Converted convert_copied(std::string_view copied, const Separators& separators, const Style& style);
+
+}  // namespace numora::ui
