@@ -348,6 +348,81 @@ void press(std::initializer_list<WORD> chord) {
     send(std::move(inputs));
 }
 
+void hold(std::initializer_list<WORD> keys, bool down) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys) inputs.push_back(key_input(key, down ? 0 : KEYEVENTF_KEYUP));
+    send(std::move(inputs));
+}
+
+DWORD WINAPI Editor::run(void* context) {
+    auto* self = static_cast<Editor*>(context);
+    // A text box of its own, so that the focus is in it whenever it is in front.
+    self->window_ =
+        CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE, 40, 40,
+                        420, 160, nullptr, nullptr, nullptr, nullptr);
+    SetWindowSubclass(self->window_, &Editor::EditProc, 1, reinterpret_cast<DWORD_PTR>(self));
+    SetEvent(self->ready_);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    DestroyWindow(self->window_);
+    return 0;
+}
+
+LRESULT CALLBACK Editor::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR context) {
+    auto* self = reinterpret_cast<Editor*>(context);
+    // Ctrl+Shift+C and Ctrl+Shift+V are this program's other commands.
+    if (message == WM_CHAR && (wParam == 3 || wParam == 22) && GetKeyState(VK_SHIFT) < 0) {
+        return 0;
+    }
+    const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+    if (message == WM_COPY) {
+        if (HWND elsewhere = self->on_copy_.exchange(nullptr)) SetForegroundWindow(elsewhere);
+    }
+    return result;
+}
+
+Editor::Editor() : ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    thread_ = CreateThread(nullptr, 0, &Editor::run, this, 0, nullptr);
+    WaitForSingleObject(ready_, 5000);
+}
+
+Editor::~Editor() {
+    PostThreadMessageW(GetThreadId(thread_), WM_QUIT, 0, 0);
+    WaitForSingleObject(thread_, 5000);
+    CloseHandle(thread_);
+    CloseHandle(ready_);
+}
+
+void Editor::show(std::wstring_view text, int start, int end) const {
+    const std::wstring whole(text);
+    SendMessageW(window_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(whole.c_str()));
+    SendMessageW(window_, EM_SETSEL, static_cast<WPARAM>(start), end);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        SetForegroundWindow(window_);
+        if (wait_until([&] { return GetForegroundWindow() == window_; })) break;
+        if (attempt == 1)
+            throw StepFailed("step 'the editor in front' took no effect, tried twice");
+    }
+    DWORD first = 0, last = 0;
+    SendMessageW(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+                 reinterpret_cast<LPARAM>(&last));
+    if (window_text(window_) != whole || first != DWORD(start) || last != DWORD(end)) {
+        throw StepFailed("step 'the editor's text and selection' took no effect");
+    }
+}
+
+std::wstring Editor::text() const {
+    return window_text(window_);
+}
+
+void Editor::on_copy_activate(HWND window) const {
+    on_copy_ = window;
+}
+
 void type(std::wstring_view text) {
     std::vector<INPUT> inputs;
     for (const wchar_t character : text) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <optional>
 #include <stdexcept>
@@ -114,8 +115,36 @@ private:
     HWND window_ = nullptr;
 };
 
+// A program of the test's own in front: a text box that copies and pastes
+// as Notepad's does, but takes Ctrl+Shift+C and Ctrl+Shift+V for other
+// commands, as many programs do. Its own thread answers its messages.
+class Editor {
+public:
+    Editor();
+    ~Editor();
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+    HWND hwnd() const { return window_; }
+    // The text, with [start, end) selected, in front with the focus; confirmed.
+    void show(std::wstring_view text, int start, int end) const;
+    std::wstring text() const;
+    // The next copy brings this window to the front, as a click there would.
+    void on_copy_activate(HWND window) const;
+
+private:
+    static DWORD WINAPI run(void* self);
+    static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+    HANDLE thread_ = nullptr;
+    HANDLE ready_ = nullptr;
+    HWND window_ = nullptr;
+    mutable std::atomic<HWND> on_copy_{nullptr};
+};
+
 // Keys as the keyboard sends them to the foreground window.
 void press(std::initializer_list<WORD> chord);  // e.g. {VK_MENU, 'P'}
+// Keys pressed, or let go, each in order.
+void hold(std::initializer_list<WORD> keys, bool down);
 void type(std::wstring_view text);
 
 // A message box ("#32770") owned by the app: its texts and what it offers.

@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "control_ids.hpp"
 #include "driver.hpp"
@@ -856,6 +858,126 @@ TEST(Window, TheHotkeyKeepsWithinItsBounds) {
 
 // Only Numora's window answers a second start: another program's "Form1"
 // stays where it is, and a minimized Numora is restored.
+// What the clipboard held before the selection's chord: text, nothing, or a
+// picture, as a screenshot leaves one.
+enum class Held { text, nothing, picture };
+constexpr wchar_t kHeldText[] = L"Kita kopija";
+
+std::vector<BYTE> picture() {
+    BITMAPINFOHEADER header{sizeof header, 2, 2, 1, 32, BI_RGB, 16, 0, 0, 0, 0};
+    std::vector<BYTE> bytes(sizeof header + 16, 0x5A);
+    std::memcpy(bytes.data(), &header, sizeof header);
+    return bytes;
+}
+
+bool hold_on_clipboard(Held held) {
+    if (held == Held::text) return set_clipboard_text(kHeldText);
+    if (!OpenClipboard(nullptr)) return false;
+    EmptyClipboard();
+    if (held == Held::picture) {
+        const auto bytes = picture();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+        std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
+        GlobalUnlock(memory);
+        SetClipboardData(CF_DIB, memory);
+    }
+    return CloseClipboard() != FALSE;
+}
+
+bool clipboard_holds(Held held) {
+    if (held == Held::text) return clipboard_text() == kHeldText;
+    if (held == Held::nothing) return CountClipboardFormats() == 0;
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(nullptr)) return false;
+    HANDLE data = GetClipboardData(CF_DIB);
+    const auto expected = picture();
+    const bool same = data != nullptr && GlobalSize(data) >= expected.size() &&
+                      std::memcmp(GlobalLock(data), expected.data(), expected.size()) == 0;
+    if (data != nullptr) GlobalUnlock(data);
+    CloseClipboard();
+    return same;
+}
+
+// Ctrl+Shift+F12 as a user presses it; or with Ctrl and Shift let go 300 ms after F12.
+void press_selection_chord(bool late) {
+    if (!late) return press({VK_CONTROL, VK_SHIFT, VK_F12});
+    hold({VK_CONTROL, VK_SHIFT, VK_F12}, true);
+    hold({VK_F12}, false);
+    Sleep(300);
+    hold({VK_SHIFT, VK_CONTROL}, false);
+}
+
+// Select, press: the words stand where the amount was, in another program,
+// and the clipboard gets back what it held; a refusal changes nothing there.
+TEST(Window, TheSelectionsChordWritesWordsInItsPlace) {
+    App app;
+    const Editor editor;
+    struct Step {
+        const char* what;
+        const wchar_t* text;
+        int start, end;  // the selection
+        Held held;
+        const wchar_t* after;    // the editor's text afterwards
+        const wchar_t* message;  // Numora's box, if any
+        bool late = false;       // Ctrl and Shift let go 300 ms after F12
+    };
+    const Step steps[] = {
+        {"an amount inside a sentence", L"Mokėti 25 Eur iki pirmadienio", 7, 13, Held::text,
+         L"Mokėti Dvidešimt penki Eur iki pirmadienio", nullptr},
+        {"a block of cells", L"5\r\n6\r\n\r\n7 ", 0, 10, Held::nothing,
+         L"Penki Lt\r\nŠeši Lt\r\n\r\nSeptyni Lt ", nullptr},
+        {"Ctrl and Shift let go late", L"Iš viso: 5", 9, 10, Held::picture, L"Iš viso: Penki Lt",
+         nullptr, true},
+        {"a refused selection", L"Suma 5x.", 5, 7, Held::text, L"Suma 5x.", L"Turi būti skaičius"},
+        {"nothing selected", L"Suma 5", 6, 6, Held::picture, L"Suma 5", L"Nepažymėta jokia suma"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        ASSERT_TRUE(hold_on_clipboard(step.held));
+        editor.show(step.text, step.start, step.end);
+        press_selection_chord(step.late);
+        if (step.message != nullptr) {
+            const auto box = wait_message_box(app, 5000ms);
+            ASSERT_TRUE(box.has_value()) << "step 'Ctrl+Shift+F12' showed no box";
+            expect_plain_box(*box, step.message);
+            close_message_box(*box);
+        } else if (!wait_until([&] { return editor.text() == step.after; })) {
+            FAIL() << "step 'Ctrl+Shift+F12' took no effect; the editor holds "
+                   << win::to_utf8(editor.text());
+        }
+        EXPECT_EQ(editor.text(), step.after);
+        EXPECT_TRUE(wait_until([&] { return clipboard_holds(step.held); }, 3000ms))
+            << "what the clipboard held is not back";
+        // Put back, it stays out of the clipboard's history a second time.
+        if (step.message == nullptr && step.held != Held::nothing) {
+            EXPECT_TRUE(IsClipboardFormatAvailable(
+                RegisterClipboardFormatW(L"CanIncludeInClipboardHistory")));
+        }
+    }
+
+    // The user goes to another window as the copy is made: nothing is pasted.
+    const OtherWindow other;
+    ASSERT_TRUE(hold_on_clipboard(Held::text));
+    editor.show(L"Suma 5", 5, 6);
+    editor.on_copy_activate(other.hwnd());
+    const DWORD before = GetClipboardSequenceNumber();
+    press_selection_chord(false);
+    EXPECT_TRUE(wait_until([&] {
+        return GetClipboardSequenceNumber() != before && clipboard_holds(Held::text);
+    })) << "what the clipboard held is not back";
+    Sleep(700);  // a paste would have come by now
+    EXPECT_EQ(editor.text(), L"Suma 5");
+    EXPECT_EQ(GetForegroundWindow(), other.hwnd());
+    EXPECT_FALSE(find_message_box(app).has_value());
+
+    // In Numora's own window the chord does what Enter does.
+    app.activate();
+    app.fill(L"7");
+    app.step(
+        "Ctrl+Shift+F12 in Numora", [] { press_selection_chord(false); },
+        [&] { return app.text(kLabel1) == L"Septyni Lt"; },
+        [&] { return "the label says " + win::to_utf8(app.text(kLabel1)); });
+}
+
 TEST(Window, ASecondStartBringsTheFirstForward) {
     App app;
     const OtherWindow other;
