@@ -3,7 +3,10 @@
 // presses Ctrl+Shift+F11 and waits until the clipboard changes. Then the
 // bounds: 100 000 and 1 000 000 cells of nine digits, with the program's
 // peak memory, and the refusal of a cell of 5 000 000 digits.
-// Usage: numora_hotkey_benchmark [RUNS]   (NUMORA_EXE: the program to drive)
+// With "selection", the selection's chord instead: time from its key-up to
+// the words in place of one amount, and of a block of 1 000, selected in a
+// text box of the benchmark's own.
+// Usage: numora_hotkey_benchmark [selection] [RUNS]   (NUMORA_EXE: the program to drive)
 #include <windows.h>
 
 #include <psapi.h>
@@ -18,6 +21,7 @@
 #include <vector>
 
 #include "driver.hpp"
+#include "win_text.hpp"
 
 namespace {
 
@@ -86,39 +90,89 @@ bool report_bounds(const App& app) {
     return refused >= 0;
 }
 
+// Milliseconds from Ctrl+Shift+F12's key-up to the words in the text box,
+// its text selected from `from` on; then until the clipboard has its text back.
+double time_to_words_in_place(const Editor& editor, const std::wstring& selected, int from = 0) {
+    set_clipboard_text(L"Kita kopija");
+    editor.show(selected, from, static_cast<int>(selected.size()));
+    const auto start = Clock::now();
+    press({VK_CONTROL, VK_SHIFT, VK_F12});  // down and up in one batch
+    // The length alone, polled: reading the whole text this often would keep
+    // the text box's thread from the keys it is sent.
+    while (GetWindowTextLengthW(editor.text_box()) == static_cast<int>(selected.size())) {
+        if (Clock::now() - start > 10s) return -1;
+        Sleep(1);
+    }
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return wait_until([] { return clipboard_text() == L"Kita kopija"; }) ? ms : -1;
+}
+
+// Milliseconds the text box itself takes to put these words in place of the
+// same selection: the floor under the chord's time, whatever Numora does.
+double time_to_insert(const Editor& editor, const std::wstring& selected, int from) {
+    editor.show(selected, from, static_cast<int>(selected.size()));
+    const std::wstring words = numora::win::to_wide(
+        "Vienas šimtas milijonų septyni tūkstančiai devyni šimtai devyniolika Lt 25 ct");
+    std::wstring all;
+    for (auto i = std::count(selected.begin(), selected.end(), L'\n'); i > 0; --i) {
+        all += words + L"\r\n";
+    }
+    const auto start = Clock::now();
+    SendMessageW(editor.text_box(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(all.c_str()));
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
+// The figures of one kind of press, over `runs` runs; false when one failed.
+template <typename Time>
+bool report(const char* what, int runs, Time time) {
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) times.push_back(time(run));
+    if (*std::min_element(times.begin(), times.end()) < 0) {
+        std::fprintf(stderr, "hotkey benchmark: %s took no effect\n", what);
+        return false;
+    }
+    std::printf("%s: median %.1f ms, fastest %.1f ms, slowest %.1f ms (%d runs)\n", what,
+                median(times), *std::min_element(times.begin(), times.end()),
+                *std::max_element(times.begin(), times.end()), runs);
+    return true;
+}
+
+bool report_selection(int runs) {
+    const Editor editor;
+    return report("selection's chord to words in place,     1 amount ", runs,
+                  [&](int run) {
+                      return time_to_words_in_place(editor, L"Iš viso " + column(1, run), 8);
+                  }) &&
+           report("selection's chord to words in place,  1000 amounts", runs,
+                  [&](int run) { return time_to_words_in_place(editor, column(1000, run)); }) &&
+           report("the text box alone, inserting 1000 amounts' words", runs,
+                  [&](int run) { return time_to_insert(editor, column(1000, run), 0); });
+}
+
+bool report_hotkey(const App& app, int runs) {
+    return report("hotkey to clipboard,     1 amount ", runs,
+                  [](int run) { return time_to_words(column(1, run)); }) &&
+           report("hotkey to clipboard, 10000 amounts", runs,
+                  [](int run) { return time_to_words(column(10'000, run)); }) &&
+           report_bounds(app);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 11;
+    const bool selection = argc > 1 && std::wstring(argv[1]) == L"selection";
+    const int first = selection ? 2 : 1;
+    const int runs = argc > first ? std::max(1, _wtoi(argv[first])) : 11;
     try {
         const App app;
-        for (const int amounts : {1, 10'000}) {
-            std::vector<double> times;
-            for (int run = 0; run < runs; ++run)
-                times.push_back(time_to_words(column(amounts, run)));
-            if (*std::min_element(times.begin(), times.end()) < 0) {
-                std::fprintf(stderr, "hotkey benchmark: the clipboard did not change\n");
-                return 1;
-            }
-            std::printf(
-                "hotkey to clipboard, %5d amount%s: median %.1f ms, fastest %.1f ms, slowest %.1f "
-                "ms (%d runs)\n",
-                amounts, amounts == 1 ? " " : "s", median(times),
-                *std::min_element(times.begin(), times.end()),
-                *std::max_element(times.begin(), times.end()), runs);
-        }
-        if (!report_bounds(app)) {
-            std::fprintf(stderr, "hotkey benchmark: the largest blocks were not answered\n");
-            return 1;
-        }
+        return (selection ? report_selection(runs) : report_hotkey(app, runs)) ? 0 : 1;
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "hotkey benchmark: %s\n", failure.what());
         return 1;
     }
-    return 0;
 }

@@ -354,20 +354,38 @@ void hold(std::initializer_list<WORD> keys, bool down) {
     send(std::move(inputs));
 }
 
+// The editor's frame gives the focus to its text box, as Notepad's does.
+LRESULT CALLBACK editor_frame(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETFOCUS) {
+        SetFocus(GetWindow(frame, GW_CHILD));
+        return 0;
+    }
+    return DefWindowProcW(frame, message, wParam, lParam);
+}
+
 DWORD WINAPI Editor::run(void* context) {
     auto* self = static_cast<Editor*>(context);
-    // A text box of its own, so that the focus is in it whenever it is in front.
+    WNDCLASSW frame{};
+    frame.lpfnWndProc = &editor_frame;
+    frame.hInstance = GetModuleHandleW(nullptr);
+    frame.lpszClassName = L"NumoraTestEditor";
+    RegisterClassW(&frame);
+    self->frame_ =
+        CreateWindowExW(0, frame.lpszClassName, L"Sąskaita", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40,
+                        40, 420, 160, nullptr, nullptr, frame.hInstance, nullptr);
     self->window_ =
-        CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE, 40, 40,
-                        420, 160, nullptr, nullptr, nullptr, nullptr);
+        CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, 0, 0,
+                        400, 120, self->frame_, nullptr, frame.hInstance, nullptr);
+    SendMessageW(self->window_, EM_SETLIMITTEXT, 0, 0);  // no length limit, as in Notepad
     SetWindowSubclass(self->window_, &Editor::EditProc, 1, reinterpret_cast<DWORD_PTR>(self));
+    SetFocus(self->window_);  // the frame was activated before its text box was made
     SetEvent(self->ready_);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    DestroyWindow(self->window_);
+    DestroyWindow(self->frame_);
     return 0;
 }
 
@@ -401,9 +419,14 @@ void Editor::show(std::wstring_view text, int start, int end) const {
     const std::wstring whole(text);
     SendMessageW(window_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(whole.c_str()));
     SendMessageW(window_, EM_SETSEL, static_cast<WPARAM>(start), end);
+    const auto focused = [&] {
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof gui;
+        return GetGUIThreadInfo(GetThreadId(thread_), &gui) && gui.hwndFocus == window_;
+    };
     for (int attempt = 0; attempt < 2; ++attempt) {
-        SetForegroundWindow(window_);
-        if (wait_until([&] { return GetForegroundWindow() == window_; })) break;
+        SetForegroundWindow(frame_);
+        if (wait_until([&] { return GetForegroundWindow() == frame_ && focused(); })) break;
         if (attempt == 1)
             throw StepFailed("step 'the editor in front' took no effect, tried twice");
     }

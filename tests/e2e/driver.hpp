@@ -124,7 +124,8 @@ public:
     ~Editor();
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
-    HWND hwnd() const { return window_; }
+    HWND hwnd() const { return frame_; }
+    HWND text_box() const { return window_; }
     // The text, with [start, end) selected, in front with the focus; confirmed.
     void show(std::wstring_view text, int start, int end) const;
     std::wstring text() const;
@@ -137,7 +138,8 @@ private:
 
     HANDLE thread_ = nullptr;
     HANDLE ready_ = nullptr;
-    HWND window_ = nullptr;
+    HWND frame_ = nullptr;
+    HWND window_ = nullptr;  // the text box
     mutable std::atomic<HWND> on_copy_{nullptr};
 };
 
