@@ -133,8 +133,9 @@ ChordPair chords_chosen(HWND dialog) {
 
 // Why a chord chosen cannot be one; empty when it can. Only the box turns a
 // chord off: no chord typed is refused.
-const wchar_t* fault_in(const ChordPair& chords, std::size_t i, const ChoosingChords& state) {
-    if (chords[i] == win::kNoChord) return L"";
+const wchar_t* fault_in(HWND dialog, const ChordPair& chords, std::size_t i,
+                        const ChoosingChords& state) {
+    if (turned_off(dialog, kControls[i])) return L"";
     if (chords[i].key == 0) {
         return state.typed_ctrl_alt[i] ? reason_for(win::ChordFault::ctrl_and_alt) : kNoneTyped;
     }
@@ -151,7 +152,7 @@ void OnOk(HWND dialog) {
     const ChoosingChords& state = state_of(dialog);
     const ChordPair chords = chords_chosen(dialog);
     for (std::size_t i = 0; i < kChordUses; ++i) {
-        const wchar_t* says = fault_in(chords, i, state);
+        const wchar_t* says = fault_in(dialog, chords, i, state);
         if (*says != L'\0') return refuse(dialog, kControls[i], says);
     }
     if (chords[0] == chords[1] && chords[0] != win::kNoChord) {

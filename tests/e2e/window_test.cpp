@@ -398,8 +398,10 @@ TEST(Window, AboutCommandShowsTheAboutText) {
     ASSERT_EQ(lines.size(), 7u) << testing::PrintToString(box->text);
     EXPECT_TRUE(box->text.ends_with(L"\r\n"));
     // How to write euros, the three ways of writing money, where settings are kept.
-    for (const wchar_t* said : {L"€ arba Eur", L"„Penki eurai 25 ct“", L"spauskite Ctrl+Shift+F11",
-                                L"Numora (Currency, TopMost, Form, Hotkey)"}) {
+    for (const wchar_t* said :
+         {L"€ arba Eur", L"„Penki eurai 25 ct“", L"spauskite Ctrl+Shift+F11 ir įklijuokite",
+          L"spauskite Ctrl+Shift+F12: vietoj jų bus žodžiai",
+          L"Numora (Currency, TopMost, Form, Hotkey, SelectionHotkey)"}) {
         EXPECT_NE(lines[2].find(said), std::wstring::npos) << testing::PrintToString(said);
     }
     EXPECT_EQ(lines[4], L"Naudokitės ir džiaukitės !");
@@ -591,10 +593,21 @@ TEST_F(Settings, TheHotkeyIsChosenInItsDialogAndKept) {
         EXPECT_TRUE(
             wait_until([&] { return says(dialog).find(L"kita programa") != std::wstring::npos; }));
         UnregisterHotKey(nullptr, 1);
+        const auto set_selection_chord = [&](BYTE flags, WORD key) {
+            SendMessageTimeoutW(GetDlgItem(dialog, IDC_SELECTION_CHORD), HKM_SETHOTKEY,
+                                MAKEWORD(key, flags), 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+        };
+        set_selection_chord(HOTKEYF_CONTROL | HOTKEYF_SHIFT, VK_F10);
+        try_chord(dialog, HOTKEYF_CONTROL | HOTKEYF_SHIFT, VK_F10);
+        EXPECT_TRUE(
+            wait_until([&] { return says(dialog).find(L"vienodi") != std::wstring::npos; }));
+        set_selection_chord(HOTKEYF_ALT, 'Q');
         try_chord(dialog, HOTKEYF_CONTROL | HOTKEYF_SHIFT, VK_F10);
         EXPECT_TRUE(wait_until([&] { return !IsWindow(dialog); }));
         EXPECT_TRUE(wait_until([] {
-            return win::read_settings().hotkey == win::Chord{MOD_CONTROL | MOD_SHIFT, VK_F10};
+            const auto kept = win::read_settings();
+            return kept.hotkey == win::Chord{MOD_CONTROL | MOD_SHIFT, VK_F10} &&
+                   kept.selection_hotkey == win::Chord{MOD_ALT, 'Q'};
         }));
     }
     App app;
@@ -607,6 +620,7 @@ TEST_F(Settings, TheHotkeyIsChosenInItsDialogAndKept) {
     const auto about = wait_message_box(app);
     ASSERT_TRUE(about.has_value());
     EXPECT_NE(about->text.find(L"spauskite Ctrl+Shift+F10 "), std::wstring::npos);
+    EXPECT_NE(about->text.find(L"spauskite Alt+Q:"), std::wstring::npos);
     close_message_box(*about);
 }
 
@@ -630,7 +644,7 @@ TEST_F(Settings, StartsWithWindowsFromTheSystemMenu) {
     EXPECT_TRUE(wait_until([&] { return run_value().empty(); })) << win::to_utf8(run_value());
 }
 
-// Keys pressed in the dialog's field are the field's, the chord in force
+// Keys pressed in the dialog's field are the field's, both chords in force
 // too: nothing is converted behind it. What the field cannot show is refused.
 TEST_F(Settings, TheDialogTakesTheChordsKeys) {
     App app;
@@ -645,7 +659,7 @@ TEST_F(Settings, TheDialogTakesTheChordsKeys) {
         return static_cast<WORD>(chord);
     };
     const auto found = [&] { return "the field holds " + std::to_string(shown()); };
-    for (const WORD key : {VK_F9, VK_F11}) {
+    for (const WORD key : {VK_F9, VK_F11, VK_F12}) {
         app.step(
             "Ctrl+Shift+F" + std::to_string(key - VK_F1 + 1) + " in the field",
             [&] { press_hotkey(key); },

@@ -84,8 +84,8 @@ protected:
     }
     static HWND item(int id) { return GetDlgItem(form_->hwnd(), id); }
     static std::wstring hotkey_item() {
-        wchar_t text[64] = L"";
-        GetMenuStringW(GetSystemMenu(form_->hwnd(), FALSE), Module1::kHotkeyCommand, text, 64,
+        wchar_t text[128] = L"";
+        GetMenuStringW(GetSystemMenu(form_->hwnd(), FALSE), Module1::kHotkeyCommand, text, 128,
                        MF_BYCOMMAND);
         return text;
     }
