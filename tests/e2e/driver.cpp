@@ -373,9 +373,10 @@ DWORD WINAPI Editor::run(void* context) {
     self->frame_ =
         CreateWindowExW(0, frame.lpszClassName, L"Sąskaita", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40,
                         40, 420, 160, nullptr, nullptr, frame.hInstance, nullptr);
-    self->window_ =
-        CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, 0, 0,
-                        400, 120, self->frame_, nullptr, frame.hInstance, nullptr);
+    self->window_ = CreateWindowExW(
+        0, L"EDIT", L"",
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, 0, 0, 400,
+        120, self->frame_, nullptr, frame.hInstance, nullptr);
     SendMessageW(self->window_, EM_SETLIMITTEXT, 0, 0);  // no length limit, as in Notepad
     SetWindowSubclass(self->window_, &Editor::EditProc, 1, reinterpret_cast<DWORD_PTR>(self));
     SetFocus(self->window_);  // the frame was activated before its text box was made
