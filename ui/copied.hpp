@@ -1,8 +1,11 @@
 // What was copied or selected, in words by the window's settings, or why not:
-// the rules both chords share.
+// the rules both chords share, and the clipboard chord's own steps.
 #pragma once
 
+#include <windows.h>
+
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "block.hpp"
@@ -24,5 +27,17 @@ struct Converted {
 
 // All or nothing, as request_block writes a block, within kMostCells.
 Converted convert_copied(std::string_view copied, const Separators& separators, const Style& style);
+
+// How the clipboard chord ended: the words in place of the copy; nothing to
+// do, its own words still there; or the clipboard as it was, because it could
+// not be had, held no text, too much, a refused text, a newer copy, or a
+// write that failed.
+enum class Copied { written, own_words, busy, no_text, too_large, refused, newer_copy, failed };
+
+// Copy, press, paste: the clipboard's amounts in words in their place, written
+// only over the text read. `written` is the sequence number Numora's words
+// last left, updated; `converted` gets the words or why they were refused.
+Copied replace_copied(HWND owner, std::optional<DWORD>& written, const Separators& separators,
+                      const Style& style, Converted& converted);
 
 }  // namespace numora::ui

@@ -506,35 +506,26 @@ void Form1::OnHotKey(WPARAM id) {
 // its place, as the window would write it. A refusal changes nothing there:
 // the window comes forward with the refused text and says why.
 void Form1::OnClipboardChord() {
-    // A held chord repeats: while the words are still there, there is nothing to do.
-    if (written_ && GetClipboardSequenceNumber() == *written_) return;
-    auto clipboard = win::get_clipboard_text(hwnd_, kMostClipboardBytes);
-    switch (clipboard.status) {
-        case win::ClipboardText::Status::busy:
-            return refuse_copied(kClipboardUnread);
-        case win::ClipboardText::Status::no_text:
-            return refuse_copied(kNoText);
-        case win::ClipboardText::Status::too_large:
-            return refuse_copied(kTooMuch);
-        case win::ClipboardText::Status::text:
-            break;
-    }
-    const std::string copied = win::to_utf8(clipboard.text);
-    std::wstring().swap(clipboard.text);  // the words need the room
     const auto separators = win::user_separators();
-    const Converted converted = convert_copied(copied, separators.view(true), style());
-    if (!converted.accepted()) return refuse_converted(converted, kNoAmounts);
-    switch (win::replace_clipboard_text(hwnd_, clipboard, converted.outcome.text)) {
-        case win::Replaced::newer_copy:
+    Converted converted;
+    switch (replace_copied(hwnd_, written_, separators.view(true), style(), converted)) {
+        case Copied::written:
+            return show_written(converted.outcome, kAmountsWritten);
+        case Copied::own_words:
+            return;
+        case Copied::busy:
+            return refuse_copied(kClipboardUnread);
+        case Copied::no_text:
+            return refuse_copied(kNoText);
+        case Copied::too_large:
+            return refuse_copied(kTooMuch);
+        case Copied::refused:
+            return refuse_converted(converted, kNoAmounts);
+        case Copied::newer_copy:
             return refuse_copied(kNewerCopy);
-        case win::Replaced::busy:
-        case win::Replaced::failed:
+        case Copied::failed:
             return refuse_copied(kClipboardFailed);
-        case win::Replaced::written:
-            break;
     }
-    written_ = GetClipboardSequenceNumber();
-    show_written(converted.outcome, kAmountsWritten);
 }
 
 // Select, press: the selection in the program in front in words in its
