@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 #include "clipboard.hpp"
@@ -45,6 +46,64 @@ TEST(Clipboard, WordsReplaceOnlyTheTextRead) {
         EXPECT_EQ(replace_clipboard_text(nullptr, read, "Penki Lt", Listing::listed, c.set),
                   c.replaced);
         EXPECT_EQ(clipboard_text(), c.left);
+    }
+}
+
+// Data of one format, put on the clipboard alone, and read back.
+bool set_clipboard(UINT format, const std::string& bytes) {
+    if (!OpenClipboard(nullptr)) return false;
+    EmptyClipboard();
+    if (format != 0) {
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+        std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
+        GlobalUnlock(memory);
+        SetClipboardData(format, memory);
+    }
+    return CloseClipboard() != FALSE;
+}
+
+std::string clipboard_bytes(UINT format, std::size_t size) {
+    if (!OpenClipboard(nullptr)) return "(busy)";
+    HANDLE data = GetClipboardData(format);
+    std::string bytes = data == nullptr || GlobalSize(data) < size
+                            ? "(none)"
+                            : std::string(static_cast<const char*>(GlobalLock(data)), size);
+    if (data != nullptr) GlobalUnlock(data);
+    CloseClipboard();
+    return bytes;
+}
+
+// What the selection's chord keeps comes back as it was, and only over the
+// clipboard's data it was asked to replace.
+TEST(Clipboard, KeptDataComesBack) {
+    const std::string text("K\0i\0t\0a\0\0\0", 10);
+    const std::string files(24, '\x11');  // a DROPFILES block, as far as the clipboard cares
+    struct Case {
+        const char* what;
+        UINT format;  // 0: an empty clipboard
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"text", CF_UNICODETEXT, text},
+        {"an empty clipboard", 0, ""},
+        {"a list of files", CF_HDROP, files},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(set_clipboard(c.format, c.bytes));
+        KeptClipboard kept;
+        ASSERT_TRUE(kept.take(nullptr));
+        ASSERT_TRUE(set_clipboard_text(L"Penki Lt"));
+        const DWORD words = GetClipboardSequenceNumber();
+        ASSERT_TRUE(set_clipboard_text(L"6"));  // a newer copy stays
+        EXPECT_EQ(kept.put_back(nullptr, words), Replaced::newer_copy);
+        EXPECT_EQ(clipboard_text(), L"6");
+        EXPECT_EQ(kept.put_back(nullptr, GetClipboardSequenceNumber()), Replaced::written);
+        if (c.format == 0) {
+            EXPECT_EQ(CountClipboardFormats(), 0);
+        } else {
+            EXPECT_EQ(clipboard_bytes(c.format, c.bytes.size()), c.bytes);
+        }
     }
 }
 
