@@ -2,6 +2,7 @@
 // them to be exactly these sizes and kinds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <fstream>
@@ -74,7 +75,7 @@ TEST(Resources, QuestionMarkIsOneFrameOfGif89a) {
     EXPECT_EQ(at, gif.size() - 1);
 }
 
-// 20 px is the notification area's at 125 %.
+// 20 px is the notification area's at 125 %; 32 and 48 px are PNG images.
 TEST(Resources, IconHoldsFiveSizesAt8BitsPerPixel) {
     const Bytes ico = read_file("numora.ico");
     ASSERT_GE(ico.size(), 6u);
@@ -88,10 +89,20 @@ TEST(Resources, IconHoldsFiveSizesAt8BitsPerPixel) {
         EXPECT_EQ(ico.at(entry), kSizes[i]);
         EXPECT_EQ(ico.at(entry + 1), kSizes[i]);
         const std::size_t image = u32(ico, entry + 12);
+        EXPECT_LE(image + u32(ico, entry + 8), ico.size());
+        if (kSizes[i] >= 32) {
+            // The signature, then IHDR: width and height big-endian, 8 bits, a palette.
+            const std::array<unsigned char, 8> kPng{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+            EXPECT_TRUE(std::equal(kPng.begin(), kPng.end(), ico.begin() + image));
+            EXPECT_EQ(ico.at(image + 19), kSizes[i]);
+            EXPECT_EQ(ico.at(image + 23), kSizes[i]);
+            EXPECT_EQ(ico.at(image + 24), 8u);
+            EXPECT_EQ(ico.at(image + 25), 3u);
+            continue;
+        }
         EXPECT_EQ(u32(ico, image + 4), kSizes[i]);
         EXPECT_EQ(u32(ico, image + 8), 2 * kSizes[i]);  // colour and mask
         EXPECT_EQ(u16(ico, image + 14), 8u);
-        EXPECT_LE(image + u32(ico, entry + 8), ico.size());
     }
 }
 

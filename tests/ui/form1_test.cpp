@@ -25,6 +25,7 @@
 #include "letter_case.hpp"
 #include "module1.hpp"
 #include "number_words.hpp"
+#include "resource_ids.h"
 #include "win_text.hpp"
 
 namespace numora::ui {
@@ -96,6 +97,23 @@ protected:
 };
 
 Form1* Form1Test::form_ = nullptr;
+
+// Every size of the icon loads, the PNG images too, at its own size.
+TEST(Icon, LoadsAtEverySize) {
+    for (const int size : {16, 20, 24, 32, 48}) {
+        const win::ScopedIcon icon(static_cast<HICON>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NUMORA), IMAGE_ICON, size, size, 0)));
+        ASSERT_TRUE(icon) << size;
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon.get(), &info)) << size;
+        BITMAP colour{};
+        GetObjectW(info.hbmColor, sizeof colour, &colour);
+        EXPECT_EQ(colour.bmWidth, size);
+        EXPECT_EQ(colour.bmHeight, size);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+    }
+}
 
 TEST_F(Form1Test, FontsAreBalticAtTheirSizes) {
     struct Expected {
