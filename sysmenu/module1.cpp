@@ -31,7 +31,8 @@ constexpr wchar_t kAboutSelection[] =
     L"Pažymėkite sumą ar stulpelį sumų bet kurioje programoje ir spauskite ";
 constexpr wchar_t kAboutSelectionEnd[] = L": vietoj jų bus žodžiai. ";
 constexpr wchar_t kAboutNoSelection[] =
-    L"Ten įjungtas antrasis derinys pažymėtą sumą keičia žodžiais. ";
+    L"Meniu „Spartieji klavišai“ įjungtas antrasis derinys pažymėtą sumą bet kurioje "
+    L"programoje keičia žodžiais. ";
 constexpr wchar_t kAboutEnd[] =
     L"Meniu „Paleisti kartu su Windows“: Numora pasileidžia kartu su Windows pranešimų "
     L"srityje. Nustatymai įsimenami registre "
