@@ -26,13 +26,25 @@ bool wait_for(Desk& desk, DWORD limit, Done done) {
 }  // namespace
 
 std::string in_place_of(std::string_view selected, std::string_view words) {
-    const auto first = selected.find_first_not_of(' ');
-    if (first == std::string_view::npos) return std::string(words);
-    const auto last = selected.find_last_not_of(" \r\n");
-    std::string text(selected.substr(0, first));
-    text += words;
     // The engine drops a line end after the last line: here it is the document's.
-    text += selected.substr(last + 1);
+    std::string_view body = selected;
+    std::size_t line_end = body.ends_with("\r\n") ? 2 : 0;
+    if (line_end == 0 && (body.ends_with('\n') || body.ends_with('\r'))) line_end = 1;
+    body.remove_suffix(line_end);
+    // It writes an amount without its blanks, and keeps a blank cell as it was:
+    // blanks at either end go back unless they are a cell of their own.
+    constexpr std::string_view kCellEnds = "\t\r\n";
+    const auto first = body.find_first_not_of(' ');
+    const auto last = body.find_last_not_of(' ');
+    std::string text;
+    if (first != std::string_view::npos && kCellEnds.find(body[first]) == std::string_view::npos) {
+        text = body.substr(0, first);
+    }
+    text += words;
+    if (last != std::string_view::npos && kCellEnds.find(body[last]) == std::string_view::npos) {
+        text += body.substr(last + 1);
+    }
+    text += selected.substr(selected.size() - line_end);
     return text;
 }
 

@@ -71,8 +71,9 @@ enum class Selection {
 Selection replace_selection(Keys& keys, Clipboard& clipboard, Desk& desk, HWND own,
                             const Separators& separators, const Style& style, Converted& converted);
 
-// The words with what the selection had around its amounts: its blanks at
-// either end and its last line end, so that the text around stays as it was.
+// The words with what the selection had around them, so that the text
+// around stays as it was: its last line end, and the blanks at either end
+// that the engine does not keep as a blank cell.
 std::string in_place_of(std::string_view selected, std::string_view words);
 
 }  // namespace numora::ui
