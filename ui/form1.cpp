@@ -531,29 +531,28 @@ void Form1::OnClipboardChord() {
 // Select, press: the selection in the program in front in words in its
 // place, the clipboard as it was. Numora's own window does what Enter does.
 void Form1::OnSelectionChord() {
-    using Result = Selection;
     SystemPorts ports(hwnd_, chords_.chords()[static_cast<std::size_t>(ChordUse::selection)]);
     const auto separators = win::user_separators();
     Converted converted;
     switch (
         replace_selection(ports, ports, ports, hwnd_, separators.view(true), style(), converted)) {
-        case Result::replaced:
+        case Selection::replaced:
             return show_written(converted.outcome, kAmountsReplaced);
-        case Result::own_window:
+        case Selection::own_window:
             return Command1_Click();
-        case Result::console:
+        case Selection::console:
             return come_forward(kInConsole);
-        case Result::keys_held:
+        case Selection::keys_held:
             return refuse_copied(kKeysHeld);
-        case Result::busy:
+        case Selection::busy:
             return refuse_copied(kClipboardUnread);
-        case Result::nothing_selected:
+        case Selection::nothing_selected:
             return refuse_copied(kNothingSelected);
-        case Result::refused:
+        case Selection::refused:
             return refuse_converted(converted, kNothingSelected);
-        case Result::newer_copy:
+        case Selection::newer_copy:
             return refuse_copied(kNewerCopy);
-        case Result::front_changed:
+        case Selection::front_changed:
             // The user went elsewhere: nothing was pasted, and nothing needs saying.
             return;
     }
