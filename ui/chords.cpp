@@ -16,9 +16,7 @@ void Chords::use(const ChordPair& chords) {
     release();
     chords_ = chords;
     for (std::size_t i = 0; i < kChordUses; ++i) {
-        const win::Chord chord = chords_[i];
-        held_[i] = chord != win::kNoChord &&
-                   !RegisterHotKey(window_, id_of(i), chord.modifiers | MOD_NOREPEAT, chord.key);
+        held_[i] = chords_[i] != win::kNoChord && !take(i);
     }
     update_timer();
 }
@@ -33,12 +31,16 @@ bool Chords::retake() {
     bool taken = false;
     for (std::size_t i = 0; i < kChordUses; ++i) {
         if (!held_[i]) continue;
-        const win::Chord chord = chords_[i];
-        held_[i] = !RegisterHotKey(window_, id_of(i), chord.modifiers | MOD_NOREPEAT, chord.key);
+        held_[i] = !take(i);
         taken = taken || !held_[i];
     }
     update_timer();
     return taken;
+}
+
+bool Chords::take(std::size_t i) {
+    const win::Chord chord = chords_[i];
+    return RegisterHotKey(window_, id_of(i), chord.modifiers | MOD_NOREPEAT, chord.key) != FALSE;
 }
 
 void Chords::update_timer() {

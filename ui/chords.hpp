@@ -39,6 +39,7 @@ public:
 
 private:
     static std::size_t index(ChordUse use) { return static_cast<std::size_t>(use); }
+    bool take(std::size_t i);  // registers chords_[i]; false when another program holds it
     void update_timer();
 
     HWND window_;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "key_input.hpp"
+
 namespace numora::ui {
 namespace {
 
@@ -9,17 +11,9 @@ bool held(int key) {
     return GetAsyncKeyState(key) < 0;
 }
 
-INPUT key_input(WORD key, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = flags;
-    return input;
-}
-
 // Ctrl with the key, down and up, in one batch: no other input comes between.
 void send_with_ctrl(WORD key) {
+    using win::key_input;
     std::array<INPUT, 4> inputs{key_input(VK_CONTROL, 0), key_input(key, 0),
                                 key_input(key, KEYEVENTF_KEYUP),
                                 key_input(VK_CONTROL, KEYEVENTF_KEYUP)};

@@ -1,6 +1,5 @@
 #include "clipboard.hpp"
 
-#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <span>
@@ -188,11 +187,6 @@ Replaced KeptClipboard::put_back(HWND owner, DWORD if_still) {
     if (count_ > 0) mark_unlisted();
     count_ = 0;
     return all ? Replaced::written : Replaced::failed;
-}
-
-bool KeptClipboard::holds(UINT format) const {
-    return std::any_of(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(count_),
-                       [&](const Item& item) { return item.format == format; });
 }
 
 }  // namespace numora::win

@@ -60,7 +60,6 @@ public:
     // and only while the sequence number is still `if_still`; the clipboard
     // then owns it.
     Replaced put_back(HWND owner, DWORD if_still);
-    bool holds(UINT format) const;
 
 private:
     struct Item {

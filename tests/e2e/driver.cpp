@@ -11,10 +11,13 @@
 
 #include "clipboard.hpp"
 #include "control_ids.hpp"
+#include "key_input.hpp"
 #include "win_text.hpp"
 
 namespace numora::e2e {
 namespace {
+
+using win::key_input;
 
 std::wstring environment(const wchar_t* name) {
     wchar_t value[MAX_PATH];
@@ -72,15 +75,6 @@ HWND find_top_window(DWORD process, const wchar_t* window_class, bool visible = 
         }
     });
     return found;
-}
-
-INPUT key_input(WORD key, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = flags;
-    return input;
 }
 
 void send(std::vector<INPUT> inputs) {
@@ -287,7 +281,33 @@ std::optional<DWORD> run_another(std::wstring_view arguments, Duration limit) {
     return code;
 }
 
-DWORD WINAPI OtherWindow::run(void* context) {
+WindowThread::WindowThread(Make make, void* owner)
+    : make_(make), owner_(owner), ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    thread_ = CreateThread(nullptr, 0, &WindowThread::run, this, 0, nullptr);
+    WaitForSingleObject(ready_, 5000);
+}
+
+WindowThread::~WindowThread() {
+    PostThreadMessageW(id(), WM_QUIT, 0, 0);
+    WaitForSingleObject(thread_, 5000);
+    CloseHandle(thread_);
+    CloseHandle(ready_);
+}
+
+DWORD WINAPI WindowThread::run(void* context) {
+    auto* self = static_cast<WindowThread*>(context);
+    HWND window = self->make_(self->owner_);
+    SetEvent(self->ready_);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    DestroyWindow(window);
+    return 0;
+}
+
+HWND OtherWindow::make(void* context) {
     auto* self = static_cast<OtherWindow*>(context);
     WNDCLASSW own{};
     own.lpfnWndProc = &DefWindowProcW;
@@ -297,24 +317,7 @@ DWORD WINAPI OtherWindow::run(void* context) {
     self->window_ =
         CreateWindowExW(0, self->class_, L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20,
                         20, 300, 120, nullptr, nullptr, own.hInstance, nullptr);
-    SetEvent(self->ready_);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
-    DestroyWindow(self->window_);
-    return 0;
-}
-
-OtherWindow::OtherWindow(const wchar_t* window_class)
-    : class_(window_class), ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-    thread_ = CreateThread(nullptr, 0, &OtherWindow::run, this, 0, nullptr);
-    WaitForSingleObject(ready_, 5000);
-}
-
-OtherWindow::~OtherWindow() {
-    PostThreadMessageW(GetThreadId(thread_), WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_, 5000);
-    CloseHandle(thread_);
-    CloseHandle(ready_);
+    return self->window_;
 }
 
 void OtherWindow::activate() const {
@@ -363,7 +366,7 @@ LRESULT CALLBACK editor_frame(HWND frame, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcW(frame, message, wParam, lParam);
 }
 
-DWORD WINAPI Editor::run(void* context) {
+HWND Editor::make(void* context) {
     auto* self = static_cast<Editor*>(context);
     WNDCLASSW frame{};
     frame.lpfnWndProc = &editor_frame;
@@ -380,14 +383,7 @@ DWORD WINAPI Editor::run(void* context) {
     SendMessageW(self->window_, EM_SETLIMITTEXT, 0, 0);  // no length limit, as in Notepad
     SetWindowSubclass(self->window_, &Editor::EditProc, 1, reinterpret_cast<DWORD_PTR>(self));
     SetFocus(self->window_);  // the frame was activated before its text box was made
-    SetEvent(self->ready_);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    DestroyWindow(self->frame_);
-    return 0;
+    return self->frame_;
 }
 
 LRESULT CALLBACK Editor::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -404,18 +400,6 @@ LRESULT CALLBACK Editor::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM
     return result;
 }
 
-Editor::Editor() : ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-    thread_ = CreateThread(nullptr, 0, &Editor::run, this, 0, nullptr);
-    WaitForSingleObject(ready_, 5000);
-}
-
-Editor::~Editor() {
-    PostThreadMessageW(GetThreadId(thread_), WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_, 5000);
-    CloseHandle(thread_);
-    CloseHandle(ready_);
-}
-
 void Editor::show(std::wstring_view text, int start, int end) const {
     const std::wstring whole(text);
     SendMessageW(window_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(whole.c_str()));
@@ -423,7 +407,7 @@ void Editor::show(std::wstring_view text, int start, int end) const {
     const auto focused = [&] {
         GUITHREADINFO gui{};
         gui.cbSize = sizeof gui;
-        return GetGUIThreadInfo(GetThreadId(thread_), &gui) && gui.hwndFocus == window_;
+        return GetGUIThreadInfo(thread_.id(), &gui) && gui.hwndFocus == window_;
     };
     for (int attempt = 0; attempt < 2; ++attempt) {
         SetForegroundWindow(frame_);

@@ -95,24 +95,43 @@ private:
 // Starts another numora.exe and waits for it to end: its exit code.
 std::optional<DWORD> run_another(std::wstring_view arguments = {}, Duration limit = 10000ms);
 
+// A thread of the test's own that makes a window and answers its messages,
+// as another program would: the constructor returns once `make` has made
+// it, and the destructor ends the thread and the window.
+class WindowThread {
+public:
+    using Make = HWND (*)(void* owner);  // makes the top-level window, on the thread
+    WindowThread(Make make, void* owner);
+    ~WindowThread();
+    WindowThread(const WindowThread&) = delete;
+    WindowThread& operator=(const WindowThread&) = delete;
+    DWORD id() const { return GetThreadId(thread_); }
+
+private:
+    static DWORD WINAPI run(void* self);
+
+    Make make_;
+    void* owner_;
+    HANDLE ready_;
+    HANDLE thread_;
+};
+
 // A window of another program, in front: its own thread answers its
 // messages. Its class may be one Numora's window has too.
 class OtherWindow {
 public:
-    explicit OtherWindow(const wchar_t* window_class = L"STATIC");
-    ~OtherWindow();
+    explicit OtherWindow(const wchar_t* window_class = L"STATIC") : class_(window_class) {}
     OtherWindow(const OtherWindow&) = delete;
     OtherWindow& operator=(const OtherWindow&) = delete;
     HWND hwnd() const { return window_; }
     void activate() const;  // in front, confirmed
 
 private:
-    static DWORD WINAPI run(void* self);
+    static HWND make(void* self);
 
     const wchar_t* class_;
-    HANDLE thread_ = nullptr;
-    HANDLE ready_ = nullptr;
     HWND window_ = nullptr;
+    WindowThread thread_{&OtherWindow::make, this};  // last: it makes the window
 };
 
 // A program of the test's own in front: a text box that copies and pastes
@@ -120,8 +139,7 @@ private:
 // commands, as many programs do. Its own thread answers its messages.
 class Editor {
 public:
-    Editor();
-    ~Editor();
+    Editor() = default;
     Editor(const Editor&) = delete;
     Editor& operator=(const Editor&) = delete;
     HWND hwnd() const { return frame_; }
@@ -133,14 +151,13 @@ public:
     void on_copy_activate(HWND window) const;
 
 private:
-    static DWORD WINAPI run(void* self);
+    static HWND make(void* self);
     static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
-    HANDLE thread_ = nullptr;
-    HANDLE ready_ = nullptr;
     HWND frame_ = nullptr;
     HWND window_ = nullptr;  // the text box
     mutable std::atomic<HWND> on_copy_{nullptr};
+    WindowThread thread_{&Editor::make, this};  // last: it makes the windows
 };
 
 // Keys as the keyboard sends them to the foreground window.
