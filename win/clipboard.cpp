@@ -157,8 +157,7 @@ Replaced replace_clipboard_text(HWND owner, const ClipboardText& read, std::stri
 }
 
 bool KeptClipboard::take(HWND owner) {
-    for (Item& item : items_) item.data.reset();
-    count_ = 0;
+    forget();
     const ClipboardSession clipboard(owner);
     if (!clipboard.is_open()) return false;
     // Beside a text, a program's other formats are often only promised
@@ -168,12 +167,23 @@ bool KeptClipboard::take(HWND owner) {
     const UINT kept[] = {CF_UNICODETEXT, CF_DIB, CF_HDROP,
                          RegisterClipboardFormatW(L"Preferred DropEffect")};
     for (const UINT format : text ? std::span(kept, 1) : std::span(kept).subspan(1)) {
+        if (!IsClipboardFormatAvailable(format)) continue;
+        // Data there but not had (a promise not kept, no memory for the copy)
+        // could not be put back: nothing is kept, and the caller goes no further.
         HANDLE data = GetClipboardData(format);
-        if (data == nullptr) continue;
-        ScopedGlobal copy = global_duplicate(data);
-        if (copy) items_[count_++] = {format, std::move(copy)};
+        ScopedGlobal copy = data != nullptr ? global_duplicate(data) : ScopedGlobal();
+        if (!copy) {
+            forget();
+            return false;
+        }
+        items_[count_++] = {format, std::move(copy)};
     }
     return true;
+}
+
+void KeptClipboard::forget() {
+    for (Item& item : items_) item.data.reset();
+    count_ = 0;
 }
 
 Replaced KeptClipboard::put_back(HWND owner, DWORD if_still) {

@@ -54,7 +54,8 @@ Replaced replace_clipboard_text(HWND owner, const ClipboardText& read, std::stri
 // program copied, or only promised to render when asked, is not kept.
 class KeptClipboard {
 public:
-    // False when the clipboard could not be had; nothing is kept then.
+    // False when the clipboard, or data it holds that would be kept, could
+    // not be had; nothing is kept then.
     bool take(HWND owner);
     // Puts back what was kept, an empty clipboard as empty, in one session
     // and only while the sequence number is still `if_still`; the clipboard
@@ -62,6 +63,8 @@ public:
     Replaced put_back(HWND owner, DWORD if_still);
 
 private:
+    void forget();
+
     struct Item {
         UINT format = 0;
         ScopedGlobal data;

@@ -107,6 +107,21 @@ TEST(Clipboard, KeptDataComesBack) {
     }
 }
 
+// A text its program promised and does not render cannot be put back: it
+// is not taken as kept, and the clipboard stays as it was.
+TEST(Clipboard, APromiseNotKeptIsNoKeptText) {
+    HWND promiser =
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(OpenClipboard(promiser));
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, nullptr);  // rendered when asked; STATIC never does
+    CloseClipboard();
+    KeptClipboard kept;
+    EXPECT_FALSE(kept.take(nullptr));
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    DestroyWindow(promiser);
+}
+
 TEST(Clipboard, TextPastItsLimitIsNotRead) {
     ASSERT_TRUE(set_clipboard_text(std::wstring(1000, L'7')));
     EXPECT_EQ(get_clipboard_text(nullptr, 1000).status, ClipboardText::Status::too_large);
