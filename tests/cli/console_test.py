@@ -2,7 +2,8 @@
 """numora-cli.exe at a console, as a person types at it: Wine gives the
 program a console on a pseudo-terminal. Each step waits for its effect and
 fails at once, naming the step.
-Usage: console_test.py RELEASE-numora-cli.exe FALLBACK-numora-cli.exe"""
+The program is numora-cli.exe as scripts/target names it.
+Usage: console_test.py"""
 import os
 import pty
 import select
@@ -15,12 +16,10 @@ ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 WINE_RUN = os.path.join(ROOT, "scripts", "wine-run")
 
 
-def pick(release, fallback):
-    check = os.path.join(ROOT, "scripts", "wine-32bit-check")
-    if subprocess.run([check, release], capture_output=True).returncode == 0:
-        return release
-    print(f"NOTE: driving {fallback} in place of {release}")
-    return fallback
+def target():
+    found = subprocess.run([os.path.join(ROOT, "scripts", "target"), "cli/numora-cli.exe"],
+                           stdout=subprocess.PIPE, text=True, check=True)
+    return found.stdout.strip()
 
 
 class Console:
@@ -70,7 +69,7 @@ class Console:
 
 
 def main():
-    console = Console(pick(sys.argv[1], sys.argv[2]))
+    console = Console(target())
     console.wait_for("the console is ready", console.raw)
     console.type("typing €5", "€5\r", "Penki Eur")
     console.type("typing abc", "abc\r", "numora-cli: 2: Turi būti skaičius")

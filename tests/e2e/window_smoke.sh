@@ -1,10 +1,12 @@
 #!/bin/bash
 # Drives the real numora.exe under Wine on Xvfb as a user would: keys typed,
 # the label, the message box and the clipboard read back from outside.
-# Usage: window_smoke.sh PATH-TO-numora.exe SCREENSHOT.png
+# Usage: window_smoke.sh SCREENSHOT.png
 set -uo pipefail
-exe=$1 shot=$2
+shot=$1
 export LANG=C.UTF-8
+export WINEPREFIX
+WINEPREFIX="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/wine-prefix-smoke"
 passed=0 failed=0
 ok() { passed=$((passed + 1)); }
 fail() { echo "FAIL: $*"; failed=$((failed + 1)); }

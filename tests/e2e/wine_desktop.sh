@@ -1,8 +1,8 @@
 # Sourced by the window tests: a display and a Wine prefix set up for driving
 # the window. Starts its own Xvfb when DISPLAY is empty (killed on exit), and
-# sets the prefix's DPI to $NUMORA_TEST_DPI (96 when unset). $exe is the
-# release; where this machine runs no 32-bit code, $NUMORA_FALLBACK_EXE (the
-# x86_64 build of the same source) takes its place.
+# sets the prefix's DPI to $NUMORA_TEST_DPI (96 when unset). A suite with a
+# prefix of its own ($WINEPREFIX) runs beside the others. $exe is the program
+# scripts/target names, $exe_windows its Windows path.
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 wine=("$root/scripts/wine-run")
 export WINEPREFIX="${WINEPREFIX:-$root/build/wine-prefix}"
@@ -40,8 +40,5 @@ restart_wineserver
     /d "$NUMORA_TEST_DPI" /f >/dev/null 2>&1
 restart_wineserver
 
-if [[ -n ${exe:-} && -n ${NUMORA_FALLBACK_EXE:-} ]] &&
-    ! "$root/scripts/wine-32bit-check" "$(dirname "$exe")/../cli/numora-cli.exe"; then
-    echo "NOTE: driving $NUMORA_FALLBACK_EXE in place of $exe"
-    exe=$NUMORA_FALLBACK_EXE
-fi
+exe=$("$root/scripts/target" ui/numora.exe)
+exe_windows=$("$root/scripts/target" --windows ui/numora.exe 2>/dev/null)
