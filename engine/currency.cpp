@@ -75,6 +75,10 @@ const Currency* currency_called(std::string_view name) {
     return nullptr;
 }
 
+bool Currency::hundredths_alone() const {
+    return this == &kLitas || this == &kEuro;
+}
+
 std::size_t index_of(const Currency& currency) {
     return static_cast<std::size_t>(&currency - kCurrencies.data());
 }

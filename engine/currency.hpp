@@ -24,6 +24,10 @@ struct Currency {
     std::string_view name() const { return mark.substr(1); }
     // Where the minor unit is the cent, its digits are followed by "ct".
     bool minor_is_cent() const { return minor == kCent; }
+    // Under one unit, the short way writes the hundredths alone ("25 ct")
+    // only for the litas and the euro, as invoices always have; another
+    // currency's would not say which it is: "Nulis USD 25 ct".
+    bool hundredths_alone() const;
 };
 
 // One row for each currency, in the order menus list them, the litas first.

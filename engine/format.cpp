@@ -100,7 +100,8 @@ void rodyk(std::string& out, Amount amount, const Style& style) {
     }
     const int cents = style.money ? amount.cents : 0;
     const std::size_t start = out.size();
-    if (amount.whole == 0 && cents == 0) {
+    const bool named = style.money && !style.currency->hundredths_alone();
+    if (amount.whole == 0 && (cents == 0 || named)) {
         out += kNulis;
         if (style.all_capitals) make_upper(out, start);
     } else {

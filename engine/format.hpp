@@ -32,7 +32,8 @@ struct Style {
 };
 
 // Appends the words for the amount's whole value in the chosen case ("nulis"
-// when nothing else would be written). In money mode the currency follows:
+// when nothing else would be written, and before the hundredths of a
+// currency other than the litas and the euro). In money mode the currency follows:
 // its mark after the words and the hundredths in digits with " ct", or with
 // the minor unit's word where that is not the cent; or its word, agreeing
 // with the whole value ("nulis" then written before it always), and the

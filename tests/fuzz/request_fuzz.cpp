@@ -1,6 +1,6 @@
-// libFuzzer target over the request: the typed text, the separators and the
-// style come from the fuzzer's bytes, and every outcome is checked against
-// what a user may rely on, not only for crashes.
+// libFuzzer target over the request and the block of cells: the typed text,
+// the separators and the style come from the fuzzer's bytes, and every
+// outcome is checked against what a user may rely on, not only for crashes.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -10,7 +10,9 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "block.hpp"
 #include "letter_case.hpp"
 #include "number_words.hpp"
 #include "request.hpp"
@@ -186,22 +188,24 @@ void check_accepted(std::string_view typed, const Separators& separators, const 
 
     std::string_view rest = result;
     int cents = 0;
+    bool named = false;  // under one unit, the currency is named after "nulis"
     if (style.money) {
         const Currency& currency = *with_typed_currency(style, parsed).currency;
         cents = take_cents(rest, currency);
         require(cents == exact.rounded % 100, "the hundredths of the typed digits", result);
         const std::string_view mark = currency.mark;
         const bool has_mark = rest.ends_with(mark);
-        require(has_mark == (whole >= 1 || cents == 0), "the currency after words, and only then",
-                result);
+        named = !currency.hundredths_alone();
+        require(has_mark == (whole >= 1 || cents == 0 || named),
+                "the currency after words, and only then", result);
         if (has_mark) rest.remove_suffix(mark.size());
     }
     const std::string words(rest);
     check_case(words, style);
     // The words read back to the whole value: only table words, in order.
     if (whole == 0) {
-        require(to_lower(words) == (cents == 0 ? "nulis" : ""),
-                "zero is nulis, unless hundredths follow", result);
+        require(to_lower(words) == (cents == 0 || named ? "nulis" : ""),
+                "zero is nulis, unless the litas' or euro's hundredths follow", result);
     } else {
         const auto value = testing::read_words(to_lower(words));
         require(value.has_value() && *value == whole, "the words read back to the whole value",
@@ -263,7 +267,8 @@ void check_refused(const Style& style, const Outcome& outcome, const Exact& exac
 
 // A euro mark before or after an unmarked text changes only " Lt" to " Eur"
 // (nothing in number mode), and so from any currency with the same gender and
-// the cent; a refusal stays the same refusal.
+// the cent, but for the "Nulis" that names another currency under one unit;
+// a refusal stays the same refusal.
 void check_euro_mark(std::string_view typed, const Separators& separators, const Style& style,
                      const Outcome& unmarked, bool before) {
     const Parsed parsed = parse_number(typed, separators);
@@ -276,9 +281,92 @@ void check_euro_mark(std::string_view typed, const Separators& separators, const
         if (const auto at = expected.find(style.currency->mark); at != std::string::npos) {
             expected.replace(at, style.currency->mark.size(), kEuro.mark);
         }
+        // Under one unit another currency is named after "nulis"; the euro's cents stand alone.
+        const std::string named = std::string(kNulis) + std::string(kEuro.mark) + " ";
+        if (!style.currency->hundredths_alone() &&
+            to_lower(expected).starts_with(to_lower(named))) {
+            expected.erase(0, named.size());
+        }
     }
     require(outcome.refusal == unmarked.refusal && outcome.text == expected,
             "a euro mark changes only the currency", outcome.text);
+}
+
+// A block's line and the line end after it: CR LF, LF or a lone CR, none
+// after the last.
+struct Line {
+    std::string_view text;
+    std::string_view end;
+};
+
+std::vector<Line> lines_of(std::string_view block) {
+    std::vector<Line> lines;
+    for (std::size_t from = 0; from < block.size();) {
+        const std::size_t end = std::min(block.find_first_of("\r\n", from), block.size());
+        std::size_t next = end;
+        if (next < block.size()) next += block.substr(next, 2) == "\r\n" ? 2 : 1;
+        lines.push_back({block.substr(from, end - from), block.substr(end, next - end)});
+        from = next;
+    }
+    return lines;
+}
+
+// The typed text as a block of cells, written apart from request_block: its
+// shape kept (each tab, each line end but the last, each blank cell as it
+// was), every other cell as request writes it alone; the first refused cell,
+// in reading order, refuses the whole.
+void check_block(std::string_view typed, const Separators& separators, const Style& style) {
+    const BlockOutcome outcome = request_block(typed, separators, style);
+    const std::vector<Line> lines = lines_of(typed);
+    std::string expected;
+    std::size_t amounts = 0;
+    std::string_view first;
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        const std::string_view line = lines[row].text;
+        const bool several = line.find('\t') != std::string_view::npos;
+        std::size_t column = 0;
+        for (std::size_t from = 0; from <= line.size(); ++column) {
+            const std::size_t tab = std::min(line.find('\t', from), line.size());
+            const std::string_view cell = line.substr(from, tab - from);
+            from = tab + 1;
+            if (column > 0) expected += '\t';
+            if (trim_blanks(cell).empty()) {
+                expected += cell;
+                continue;
+            }
+            const Outcome alone = request(cell, separators, style);
+            if (!alone.accepted()) {
+                require(outcome.refusal == alone.refusal && outcome.text.empty() &&
+                            outcome.cell == cell && outcome.place.line == row + 1 &&
+                            outcome.place.column == column + 1 &&
+                            outcome.place.line_has_cells == several,
+                        "the first refused cell refuses the block, named by its place",
+                        outcome.text);
+                return;
+            }
+            if (amounts++ == 0) first = cell;
+            expected += alone.text;
+        }
+        if (row + 1 < lines.size()) expected += lines[row].end;
+    }
+    require(outcome.refusal == Refusal::none && outcome.text == expected,
+            "the block's shape kept, each cell as request writes it", outcome.text);
+    require(outcome.amounts == amounts && outcome.cell == first,
+            "the amounts counted, the first one named", outcome.text);
+    const bool single = lines.size() <= 1 && typed.find('\t') == std::string_view::npos;
+    require(outcome.single == single, "one cell, perhaps with its line end, is single",
+            outcome.text);
+    require(
+        cells_in(typed) ==
+            [&] {
+                std::size_t cells = 0;
+                for (const Line& line : lines) {
+                    cells += 1 + static_cast<std::size_t>(
+                                     std::count(line.text.begin(), line.text.end(), '\t'));
+                }
+                return cells;
+            }(),
+        "cells counted as the block holds them", outcome.text);
 }
 
 }  // namespace
@@ -307,5 +395,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(refusal == outcome.refusal && (refusal != Refusal::none || parsed == outcome.text),
             "plain amounts give what the parser gives", parsed);
     check_euro_mark(typed, separators, style, outcome, (data[0] & 16) != 0);
+    check_block(typed, separators, style);
     return 0;
 }

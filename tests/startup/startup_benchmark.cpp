@@ -1,7 +1,10 @@
 // Start-up time of numora.exe against an empty window program and against
 // the floor of its controls (the same manifest and twelve controls, nothing
 // else): each started in turn, timed from CreateProcess to its first visible
-// top-level window.
+// top-level window. Beside it, in runs of their own, the CPU time each spends
+// until it first waits for input, its window painted: under Wine, read from
+// the Linux process that runs it (/proc/PID/task/*/schedstat, nanoseconds),
+// which depends far less on what else the machine does than the clock.
 // Usage: startup_benchmark NUMORA.exe EMPTY.exe FLOOR.exe [RUNS]
 #include <windows.h>
 
@@ -9,7 +12,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cwchar>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -34,6 +39,71 @@ bool has_visible_window(DWORD process) {
     Search search{process, false};
     EnumWindows(find_visible, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// A file's whole text, for the small files of /proc (whose size reads as 0).
+std::string read_all(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string text;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) text.append(chunk, got);
+    CloseHandle(file);
+    return text;
+}
+
+// Calls `visit(name)` for each entry of a folder but "." and "..".
+template <typename Visit>
+void for_each_entry(const std::wstring& folder, Visit visit) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") visit(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+// The Linux process Wine runs a program in is named by the program's path:
+// its Windows path when another Windows program started it, its Linux one
+// when a shell did ("Z:\\work\\numora.exe", "/work/numora.exe").
+bool names(std::string_view command_line, const std::wstring& exe) {
+    std::string windows, linux;
+    for (const wchar_t c : exe) windows += static_cast<char>(c);
+    for (const wchar_t c : exe.substr(exe.starts_with(L"Z:") ? 2 : 0)) {
+        linux += c == L'\\' ? '/' : static_cast<char>(c);
+    }
+    return command_line.starts_with(windows) || command_line.starts_with(linux);
+}
+
+// Milliseconds on a CPU of the Linux process running `exe`, its threads
+// summed; none where there is no such process (not under Wine).
+std::optional<double> cpu_ms_of(const std::wstring& exe) {
+    std::optional<double> total;
+    for_each_entry(L"Z:\\proc", [&](const std::wstring& pid) {
+        if (total || pid.find_first_not_of(L"0123456789") != std::wstring::npos) return;
+        const std::wstring process = L"Z:\\proc\\" + pid;
+        if (!names(read_all(process + L"\\cmdline"), exe)) return;
+        double nanoseconds = 0;
+        for_each_entry(process + L"\\task", [&](const std::wstring& thread) {
+            nanoseconds +=
+                std::atof(read_all(process + L"\\task\\" + thread + L"\\schedstat").c_str());
+        });
+        total = nanoseconds / 1e6;
+    });
+    return total;
+}
+
+// Stops every thread of a process where it is: nothing it does after this
+// counts. ntdll's own, as Windows and Wine both have it.
+void suspend(HANDLE process) {
+    using Suspend = LONG(WINAPI*)(HANDLE);
+    static const auto call = reinterpret_cast<Suspend>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtSuspendProcess")));
+    if (call != nullptr) call(process);
 }
 
 // Milliseconds until the program shows a window, or a negative value.
@@ -62,6 +132,30 @@ double time_to_window(const std::wstring& exe) {
     return elapsed;
 }
 
+// CPU milliseconds until the program first waits for input, its window
+// painted; none where that cannot be read. Started on its own, not watched
+// meanwhile: looking for its window costs it time in Wine's server.
+std::optional<double> cpu_to_first_paint(const std::wstring& exe) {
+    std::wstring command = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return std::nullopt;
+    }
+    std::optional<double> cpu;
+    if (WaitForInputIdle(process.hProcess, 10000) == 0) {
+        suspend(process.hProcess);  // what it puts off until then does not count
+        cpu = cpu_ms_of(exe);
+    }
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return cpu;
+}
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
@@ -84,8 +178,12 @@ int wmain(int argc, wchar_t** argv) {
         for (int p = 0; p < kPrograms; ++p) time_to_window(argv[1 + p]);
     }
     std::vector<double> times[kPrograms];
+    std::vector<double> cpu[kPrograms];
     for (int i = 0; i < runs; ++i) {
-        for (int p = 0; p < kPrograms; ++p) times[p].push_back(time_to_window(argv[1 + p]));
+        for (int p = 0; p < kPrograms; ++p) {
+            times[p].push_back(time_to_window(argv[1 + p]));
+            if (const auto used = cpu_to_first_paint(argv[1 + p])) cpu[p].push_back(*used);
+        }
     }
     for (const auto& program : times) {
         if (*std::min_element(program.begin(), program.end()) < 0) {
@@ -101,5 +199,15 @@ int wmain(int argc, wchar_t** argv) {
     const auto fastest = [&](int p) { return *std::min_element(times[p].begin(), times[p].end()); };
     std::printf("  fastest runs: %.1f ms, %.1f ms and %.1f ms; ratio to the floor %.2f\n",
                 fastest(0), fastest(1), fastest(2), fastest(0) / fastest(2));
+    if (cpu[0].size() != times[0].size() || cpu[1].size() != times[1].size() ||
+        cpu[2].size() != times[2].size()) {
+        std::puts("CPU time: not measured (no Linux process found: not under Wine?)");
+        return 0;
+    }
+    const double cpu_a = median(cpu[0]), cpu_floor = median(cpu[2]);
+    std::printf("CPU time until it first waits for input, its window painted, median:\n");
+    std::printf("  numora.exe %.1f ms, empty window %.1f ms, controls floor %.1f ms\n", cpu_a,
+                median(cpu[1]), cpu_floor);
+    std::printf("  ratio to the floor %.2f\n", cpu_a / cpu_floor);
     return 0;
 }
