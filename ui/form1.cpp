@@ -8,11 +8,12 @@
 #include "block.hpp"
 #include "clipboard.hpp"
 #include "hotkey_dialog.hpp"
+#include "messages.hpp"
 #include "module1.hpp"
 #include "pictures.hpp"
 #include "request.hpp"
 #include "resource_ids.h"
-#include "selection.hpp"
+#include "selection_outcome.hpp"
 #include "startup.hpp"
 #include "system_ports.hpp"
 #include "win_text.hpp"
@@ -23,22 +24,11 @@ namespace {
 constexpr wchar_t kClassName[] = L"Form1";
 constexpr wchar_t kTitle[] = L"Suma žodžiais";
 constexpr wchar_t kAppTitle[] = L"Numora";
-constexpr wchar_t kClipboardFailed[] = L"Nepavyko įdėti teksto į iškarpinę";
 constexpr wchar_t kSettingNotKept[] = L"Nustatymas galioja, bet nepavyko jo įsiminti";
-constexpr wchar_t kClipboardUnread[] = L"Nepavyko paimti teksto iš iškarpinės";
 constexpr wchar_t kNoText[] = L"Iškarpinėje nėra teksto";
 constexpr wchar_t kNoAmounts[] = L"Iškarpinėje nėra sumų";
-constexpr wchar_t kTooMuch[] =
-    L"Iškarpinėje per daug: žodžiais rašoma ne daugiau kaip 1 000 000 langelių ir 64 MiB teksto";
-constexpr wchar_t kNewerCopy[] =
-    L"Kol buvo rašomi žodžiai, iškarpinėje atsirado kitas tekstas: jis paliktas, kaip buvo";
 constexpr wchar_t kAmountsWritten[] = L"Sumos žodžiais iškarpinėje: ";
 constexpr wchar_t kAmountsReplaced[] = L"Sumos žodžiais vietoj pažymėtų: ";
-constexpr wchar_t kNothingSelected[] = L"Nepažymėta jokia suma";
-constexpr wchar_t kKeysHeld[] = L"Klavišai neatleisti per 2 sekundes: niekas nepakeista";
-// Ctrl+C interrupts what runs in a console.
-constexpr wchar_t kInConsole[] =
-    L"Konsolėje suma nekeičiama: nukopijuokite ją ir spauskite iškarpinės spartųjį klavišą";
 // The box gets the start of a copied cell: the edit control takes seconds
 // over a long text, and no amount is this long.
 constexpr std::size_t kBoxShowsBytes = 256;
@@ -93,7 +83,7 @@ bool Form1::Form_Load(int show, bool in_tray) {
     chords_ = Chords(hwnd_);
     use_chords(chords_chosen());  // the icon's tooltip names them
     if (in_tray) {
-        tray_->add();
+        show_tray_icon();
     } else {
         ShowWindow(hwnd_, show);
     }
@@ -132,9 +122,11 @@ LRESULT CALLBACK Form1::FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == show_request() && message != 0) return OnShowRequest();
-    // Explorer started again: the icon is put back.
+    // The selection's words, promised on the clipboard, asked for by a paste.
+    if (offered_.answers(hwnd_, message, wParam)) return 0;
+    // Explorer started again, or the screen's DPI changed: the icon is shown again.
     if (message == NotifyIcon::taskbar_created() && message != 0 && tray_) {
-        tray_->add();
+        show_tray_icon();
         return 0;
     }
     switch (message) {
@@ -158,6 +150,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             OnTimer(wParam);
             return 0;
+
         case WM_INITMENU:
             // The menu shows whether a chord is held by another program,
             // and whether Numora starts with Windows, as they are now.
@@ -520,7 +513,7 @@ void Form1::OnClipboardChord() {
         case Copied::too_large:
             return refuse_copied(kTooMuch);
         case Copied::refused:
-            return refuse_converted(converted, kNoAmounts);
+            return refuse_converted(converted);
         case Copied::newer_copy:
             return refuse_copied(kNewerCopy);
         case Copied::failed:
@@ -530,32 +523,27 @@ void Form1::OnClipboardChord() {
 
 // Select, press: the selection in the program in front in words in its
 // place, the clipboard as it was. Numora's own window does what Enter does.
+// A message leaves the user where they were, their selection as it was; the
+// clipboard's chord pressed meanwhile comes after.
 void Form1::OnSelectionChord() {
-    SystemPorts ports(hwnd_, chords_.chords()[static_cast<std::size_t>(ChordUse::selection)]);
+    SystemPorts ports(hwnd_, chords_.chords()[static_cast<std::size_t>(ChordUse::selection)],
+                      offered_);
     const auto separators = win::user_separators();
-    Converted converted;
-    switch (
-        replace_selection(ports, ports, ports, hwnd_, separators.view(true), style(), converted)) {
-        case Selection::replaced:
-            return show_written(converted.outcome, kAmountsReplaced);
-        case Selection::own_window:
-            return Command1_Click();
-        case Selection::console:
-            return come_forward(kInConsole);
-        case Selection::keys_held:
-            return refuse_copied(kKeysHeld);
-        case Selection::busy:
-            return refuse_copied(kClipboardUnread);
-        case Selection::nothing_selected:
-            return refuse_copied(kNothingSelected);
-        case Selection::refused:
-            return refuse_converted(converted, kNothingSelected);
-        case Selection::newer_copy:
-            return refuse_copied(kNewerCopy);
-        case Selection::front_changed:
-            // The user went elsewhere: nothing was pasted, and nothing needs saying.
-            return;
+    const SelectionResult result =
+        replace_selection(ports, ports, ports, hwnd_, separators.view(true), style());
+    if (result.ends == Selection::own_window) {
+        Command1_Click();
+    } else if (result.ends == Selection::replaced) {
+        show_written(result.converted.outcome, kAmountsReplaced);
+    } else {
+        SetWindowTextW(control(kLabel1), L"");
     }
+    if (const std::wstring message = message_of(result); !message.empty()) {
+        const HWND user = GetForegroundWindow();
+        show_message(message.c_str());
+        SetForegroundWindow(user);
+    }
+    if (ports.clipboard_chord_pressed()) OnClipboardChord();
 }
 
 // The cell written, in the box, and its words, or how many, in the label.
@@ -571,12 +559,12 @@ void Form1::show_written(const BlockOutcome& outcome, std::wstring_view amounts_
 }
 
 // A text that was not written: too many cells, no amounts, or a cell refused.
-void Form1::refuse_converted(const Converted& converted, const wchar_t* no_amounts) {
+void Form1::refuse_converted(const Converted& converted) {
     switch (converted.problem) {
         case Converted::Problem::too_many:
             return refuse_copied(kTooMuch);
         case Converted::Problem::no_amounts:
-            return refuse_copied(no_amounts);
+            return refuse_copied(kNoAmounts);
         case Converted::Problem::none:
             break;
     }
@@ -653,6 +641,17 @@ void Form1::retake_hotkeys() {
 
 void Form1::OnTimer(UINT_PTR id) {
     if (id == Chords::kRetakeTimer) retake_hotkeys();
+    if (id == NotifyIcon::kRetryTimer) show_tray_icon();
+}
+
+// Explorer may not have its area yet (at logon): the icon is tried again
+// every second until it shows.
+void Form1::show_tray_icon() {
+    if (tray_->show()) {
+        KillTimer(hwnd_, NotifyIcon::kRetryTimer);
+    } else {
+        SetTimer(hwnd_, NotifyIcon::kRetryTimer, NotifyIcon::kRetryMs, nullptr);
+    }
 }
 
 // While the dialog is open no chord is registered, so that those in force

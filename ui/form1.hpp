@@ -14,6 +14,7 @@
 #include "copied.hpp"
 #include "layout.hpp"
 #include "notify_icon.hpp"
+#include "offered_text.hpp"
 #include "scoped_win.hpp"
 #include "settings.hpp"
 
@@ -80,7 +81,7 @@ private:
     void bring_forward() const;
     void come_forward(const wchar_t* message);
     void refuse_copied(const wchar_t* message, std::string_view cell = {});
-    void refuse_converted(const Converted& converted, const wchar_t* no_amounts);
+    void refuse_converted(const Converted& converted);
     void show_written(const BlockOutcome& outcome, std::wstring_view amounts_written);
     bool put_on_clipboard(const std::wstring& text);
     ChordPair chords_chosen() const { return {settings_.hotkey, settings_.selection_hotkey}; }
@@ -89,6 +90,7 @@ private:
     void retake_hotkeys();
     void change_hotkeys();
     void show_window();
+    void show_tray_icon();
     void end();
     void toggle_start_with_windows();
     void toggle_top_most();
@@ -106,6 +108,7 @@ private:
     bool choosing_chords_ = false;  // the chords' dialog is open: none is registered
     bool label_fitted_ = false;     // the label's font is fitted to the widest results
     std::optional<DWORD> written_;  // the clipboard's sequence number once words were put there
+    win::OfferedText offered_;      // the selection's words, until a paste asks for them
     std::array<win::ScopedFont, kFontKinds> fonts_;  // indexed by FontKind
     std::unique_ptr<NotifyIcon> tray_;  // while started with /tray: × hides the window to it
     win::ScopedBitmap cross_;

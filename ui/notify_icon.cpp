@@ -43,8 +43,10 @@ NOTIFYICONDATAW NotifyIcon::data() const {
     return icon;
 }
 
-bool NotifyIcon::add() {
+bool NotifyIcon::show() {
     NOTIFYICONDATAW icon = data();
+    // TaskbarCreated also comes on a DPI change, the icon still there.
+    if (added_ && Shell_NotifyIconW(NIM_MODIFY, &icon)) return true;
     added_ = Shell_NotifyIconW(NIM_ADD, &icon) != FALSE;
     icon.uVersion = NOTIFYICON_VERSION_4;
     if (added_) Shell_NotifyIconW(NIM_SETVERSION, &icon);

@@ -22,9 +22,14 @@ public:
     NotifyIcon& operator=(const NotifyIcon&) = delete;
     ~NotifyIcon();
 
-    // Puts the icon in the area, again after Explorer restarted; false when
-    // there is no area to put it in.
-    bool add();
+    // The timer that tries again an icon the area did not take.
+    static constexpr UINT_PTR kRetryTimer = 2;
+    static constexpr UINT kRetryMs = 1000;
+
+    // The icon in the area: brought up to date where it is there, put there
+    // where not (at first, after Explorer restarted); false when there is no
+    // area to put it in yet.
+    bool show();
     // The tooltip: both chords, as they are set.
     void set_tip(std::wstring_view tip);
     // The icon's menu at the pointer; what was chosen.

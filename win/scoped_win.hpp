@@ -51,6 +51,7 @@ using ScopedKey = Scoped<HKEY, close_key>;
 using ScopedHandle = Scoped<HANDLE, CloseHandle>;
 using ScopedIcon = Scoped<HICON, DestroyIcon>;
 using ScopedMenu = Scoped<HMENU, DestroyMenu>;
+using ScopedMetafile = Scoped<HENHMETAFILE, DeleteEnhMetaFile>;
 
 // Global memory locked for as long as this lives.
 class LockedGlobal {

@@ -307,16 +307,24 @@ DWORD WINAPI WindowThread::run(void* context) {
     return 0;
 }
 
+LRESULT CALLBACK OtherWindow::counting(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && wParam == 'C') {
+        ++reinterpret_cast<OtherWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA))->c_presses_;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
 HWND OtherWindow::make(void* context) {
     auto* self = static_cast<OtherWindow*>(context);
     WNDCLASSW own{};
-    own.lpfnWndProc = &DefWindowProcW;
+    own.lpfnWndProc = &OtherWindow::counting;
     own.hInstance = GetModuleHandleW(nullptr);
     own.lpszClassName = self->class_;
     if (std::wstring_view(self->class_) != L"STATIC") RegisterClassW(&own);
     self->window_ =
         CreateWindowExW(0, self->class_, L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20,
                         20, 300, 120, nullptr, nullptr, own.hInstance, nullptr);
+    SetWindowLongPtrW(self->window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     return self->window_;
 }
 
@@ -393,6 +401,9 @@ LRESULT CALLBACK Editor::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM
     if (message == WM_CHAR && (wParam == 3 || wParam == 22) && GetKeyState(VK_SHIFT) < 0) {
         return 0;
     }
+    if (message == WM_CHAR && wParam == 3) Sleep(self->copy_delay_);
+    if (message == WM_CHAR && wParam == 22) Sleep(self->paste_delay_);
+    if (message == WM_COPY && self->copy_lines_ && self->copy_line(edit)) return 0;
     const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
     if (message == WM_COPY) {
         if (HWND elsewhere = self->on_copy_.exchange(nullptr)) SetForegroundWindow(elsewhere);
@@ -429,6 +440,37 @@ std::wstring Editor::text() const {
 
 void Editor::on_copy_activate(HWND window) const {
     on_copy_ = window;
+}
+
+void Editor::delay(DWORD copy_ms, DWORD paste_ms) const {
+    copy_delay_ = copy_ms;
+    paste_delay_ = paste_ms;
+}
+
+void Editor::copy_lines(bool on) const {
+    copy_lines_ = on;
+}
+
+// Nothing selected: the caret's line and a line end, with Visual Studio's marker.
+bool Editor::copy_line(HWND edit) {
+    DWORD first = 0, last = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&first),
+                 reinterpret_cast<LPARAM>(&last));
+    if (first != last) return false;
+    const auto line = static_cast<WPARAM>(SendMessageW(edit, EM_LINEFROMCHAR, first, 0));
+    std::wstring text(4096, L'\0');
+    *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(text.size());
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(edit, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data()))));
+    text += L"\r\n";
+    if (!OpenClipboard(edit)) return false;
+    EmptyClipboard();
+    win::ScopedGlobal memory = win::global_copy(text);
+    win::hand_over(CF_UNICODETEXT, memory);
+    win::ScopedGlobal mark(GlobalAlloc(GMEM_MOVEABLE, 1));
+    win::hand_over(RegisterClipboardFormatW(L"MSDEVLineSelect"), mark);
+    CloseClipboard();
+    return true;
 }
 
 void type(std::wstring_view text) {

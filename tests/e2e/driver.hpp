@@ -117,20 +117,23 @@ private:
 };
 
 // A window of another program, in front: its own thread answers its
-// messages. Its class may be one Numora's window has too.
+// messages. Its class may be one Numora's window has too, or a terminal's.
 class OtherWindow {
 public:
     explicit OtherWindow(const wchar_t* window_class = L"STATIC") : class_(window_class) {}
     OtherWindow(const OtherWindow&) = delete;
     OtherWindow& operator=(const OtherWindow&) = delete;
     HWND hwnd() const { return window_; }
-    void activate() const;  // in front, confirmed
+    void activate() const;                        // in front, confirmed
+    int c_presses() const { return c_presses_; }  // Ctrl+C would stop what runs there
 
 private:
     static HWND make(void* self);
+    static LRESULT CALLBACK counting(HWND, UINT, WPARAM, LPARAM);
 
     const wchar_t* class_;
     HWND window_ = nullptr;
+    std::atomic<int> c_presses_{0};
     WindowThread thread_{&OtherWindow::make, this};  // last: it makes the window
 };
 
@@ -149,14 +152,22 @@ public:
     std::wstring text() const;
     // The next copy brings this window to the front, as a click there would.
     void on_copy_activate(HWND window) const;
+    // As a busy program: Ctrl+C and Ctrl+V taken this long after they came.
+    void delay(DWORD copy_ms, DWORD paste_ms) const;
+    // As a code editor: Ctrl+C with nothing selected copies the caret's line
+    // with its line end, marked as a line copy.
+    void copy_lines(bool on) const;
 
 private:
     static HWND make(void* self);
     static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    bool copy_line(HWND edit);
 
     HWND frame_ = nullptr;
     HWND window_ = nullptr;  // the text box
     mutable std::atomic<HWND> on_copy_{nullptr};
+    mutable std::atomic<DWORD> copy_delay_{0}, paste_delay_{0};
+    mutable std::atomic<bool> copy_lines_{false};
     WindowThread thread_{&Editor::make, this};  // last: it makes the windows
 };
 

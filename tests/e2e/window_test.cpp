@@ -11,6 +11,7 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "control_ids.hpp"
@@ -870,43 +871,59 @@ TEST(Window, TheHotkeyKeepsWithinItsBounds) {
     }
 }
 
-// Only Numora's window answers a second start: another program's "Form1"
-// stays where it is, and a minimized Numora is restored.
-// What the clipboard held before the selection's chord: text, nothing, or a
-// picture, as a screenshot leaves one.
-enum class Held { text, nothing, picture };
+// What the clipboard held before the selection's chord: text; nothing; a
+// picture, as a screenshot leaves one; a program's own format alone; rich
+// text, as a word processor copies it. Each format's bytes, in their order.
+enum class Held { text, nothing, picture, own, rich };
 constexpr wchar_t kHeldText[] = L"Kita kopija";
+using Formats = std::vector<std::pair<UINT, std::string>>;
 
-std::vector<BYTE> picture() {
+Formats formats_of(Held held) {
+    const std::string text(reinterpret_cast<const char*>(kHeldText), sizeof kHeldText);
     BITMAPINFOHEADER header{sizeof header, 2, 2, 1, 32, BI_RGB, 16, 0, 0, 0, 0};
-    std::vector<BYTE> bytes(sizeof header + 16, 0x5A);
-    std::memcpy(bytes.data(), &header, sizeof header);
-    return bytes;
+    std::string picture(reinterpret_cast<const char*>(&header), sizeof header);
+    picture.append(16, '\x5A');
+    switch (held) {
+        case Held::text:
+            return {{CF_UNICODETEXT, text}};
+        case Held::nothing:
+            return {};
+        case Held::picture:
+            return {{CF_DIB, picture}};
+        case Held::own:
+            return {{RegisterClipboardFormatW(L"Numora test: a program's own"), "\1\2\3\4"}};
+        case Held::rich:
+            return {{RegisterClipboardFormatW(L"Rich Text Format"), "{\\rtf1 {\\b Kita}}"},
+                    {RegisterClipboardFormatW(L"HTML Format"), "Version:0.9\r\n<b>Kita</b>"},
+                    {CF_UNICODETEXT, text}};
+    }
+    return {};
 }
 
 bool hold_on_clipboard(Held held) {
-    if (held == Held::text) return set_clipboard_text(kHeldText);
     if (!OpenClipboard(nullptr)) return false;
     EmptyClipboard();
-    if (held == Held::picture) {
-        const auto bytes = picture();
+    for (const auto& [format, bytes] : formats_of(held)) {
         HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
         std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
         GlobalUnlock(memory);
-        SetClipboardData(CF_DIB, memory);
+        SetClipboardData(format, memory);
     }
     return CloseClipboard() != FALSE;
 }
 
+// Every format back, byte for byte; an empty clipboard empty.
 bool clipboard_holds(Held held) {
-    if (held == Held::text) return clipboard_text() == kHeldText;
-    if (held == Held::nothing) return CountClipboardFormats() == 0;
-    if (IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(nullptr)) return false;
-    HANDLE data = GetClipboardData(CF_DIB);
-    const auto expected = picture();
-    const bool same = data != nullptr && GlobalSize(data) >= expected.size() &&
-                      std::memcmp(GlobalLock(data), expected.data(), expected.size()) == 0;
-    if (data != nullptr) GlobalUnlock(data);
+    const Formats formats = formats_of(held);
+    if (formats.empty()) return CountClipboardFormats() == 0;
+    if (!OpenClipboard(nullptr)) return false;
+    bool same = true;
+    for (const auto& [format, bytes] : formats) {
+        HANDLE data = GetClipboardData(format);
+        same = same && data != nullptr && GlobalSize(data) >= bytes.size() &&
+               std::memcmp(GlobalLock(data), bytes.data(), bytes.size()) == 0;
+        if (data != nullptr) GlobalUnlock(data);
+    }
     CloseClipboard();
     return same;
 }
@@ -920,8 +937,20 @@ void press_selection_chord(bool late) {
     hold({VK_SHIFT, VK_CONTROL}, false);
 }
 
+// The box a chord's end shows, closed; the user's window in front again.
+void expect_box_and_back(const App& app, const wchar_t* message, HWND user) {
+    const auto box = wait_message_box(app, 8000ms);
+    ASSERT_TRUE(box.has_value()) << "step 'Ctrl+Shift+F12' showed no box";
+    expect_plain_box(*box, message);
+    close_message_box(*box);
+    EXPECT_TRUE(wait_until([&] { return GetForegroundWindow() == user; }))
+        << "the user's window is not in front again";
+}
+
 // Select, press: the words stand where the amount was, in another program,
-// and the clipboard gets back what it held; a refusal changes nothing there.
+// and the clipboard gets back everything it held, once the program has had
+// the words, however late; whatever else happens, the text stays as it was,
+// the clipboard comes back, and a message says why.
 TEST(Window, TheSelectionsChordWritesWordsInItsPlace) {
     App app;
     const Editor editor;
@@ -933,6 +962,8 @@ TEST(Window, TheSelectionsChordWritesWordsInItsPlace) {
         const wchar_t* after;    // the editor's text afterwards
         const wchar_t* message;  // Numora's box, if any
         bool late = false;       // Ctrl and Shift let go 300 ms after F12
+        DWORD copy_delay = 0, paste_delay = 0;
+        bool copy_lines = false;  // Ctrl+C with nothing selected copies the line
     };
     const Step steps[] = {
         {"an amount inside a sentence", L"Mokėti 25 Eur iki pirmadienio", 7, 13, Held::text,
@@ -941,31 +972,74 @@ TEST(Window, TheSelectionsChordWritesWordsInItsPlace) {
          L"Penki Lt\r\nŠeši Lt\r\n\r\nSeptyni Lt ", nullptr},
         {"Ctrl and Shift let go late", L"Iš viso: 5", 9, 10, Held::picture, L"Iš viso: Penki Lt",
          nullptr, true},
+        {"a paste taken 1.5 s late", L"Mokėti 25 Eur iki pirmadienio", 7, 13, Held::rich,
+         L"Mokėti Dvidešimt penki Eur iki pirmadienio", nullptr, false, 0, 1500},
+        {"a copy made 2.6 s late", L"Mokėti 25 Eur iki pirmadienio", 7, 13, Held::own,
+         L"Mokėti 25 Eur iki pirmadienio",
+         L"Programa nukopijavo pažymėtą tekstą per vėlai: niekas nepakeista, iškarpinė grąžinta",
+         false, 2600},
         {"a refused selection", L"Suma 5x.", 5, 7, Held::text, L"Suma 5x.", L"Turi būti skaičius"},
-        {"nothing selected", L"Suma 5", 6, 6, Held::picture, L"Suma 5", L"Nepažymėta jokia suma"},
+        {"the caret's line copied whole", L"Suma 125.50", 7, 7, Held::text, L"Suma 125.50",
+         L"Nepažymėta jokia suma", false, 0, 0, true},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
         ASSERT_TRUE(hold_on_clipboard(step.held));
         editor.show(step.text, step.start, step.end);
+        editor.delay(step.copy_delay, step.paste_delay);
+        editor.copy_lines(step.copy_lines);
         press_selection_chord(step.late);
         if (step.message != nullptr) {
-            const auto box = wait_message_box(app, 5000ms);
-            ASSERT_TRUE(box.has_value()) << "step 'Ctrl+Shift+F12' showed no box";
-            expect_plain_box(*box, step.message);
-            close_message_box(*box);
-        } else if (!wait_until([&] { return editor.text() == step.after; })) {
+            expect_box_and_back(app, step.message, editor.hwnd());
+        } else if (!wait_until([&] { return editor.text() == step.after; }, 8000ms)) {
             FAIL() << "step 'Ctrl+Shift+F12' took no effect; the editor holds "
                    << win::to_utf8(editor.text());
         }
         EXPECT_EQ(editor.text(), step.after);
-        EXPECT_TRUE(wait_until([&] { return clipboard_holds(step.held); }, 3000ms))
+        EXPECT_TRUE(wait_until([&] { return clipboard_holds(step.held); }, 8000ms))
             << "what the clipboard held is not back";
-        // Put back, it stays out of the clipboard's history a second time.
+        // Put back, it stays out of clipboard histories a second time.
         if (step.message == nullptr && step.held != Held::nothing) {
             EXPECT_TRUE(IsClipboardFormatAvailable(
-                RegisterClipboardFormatW(L"CanIncludeInClipboardHistory")));
+                RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing")));
         }
+    }
+    editor.delay(0, 0);
+    editor.copy_lines(false);
+
+    // Nothing selected: the box says so, and what the user types next is the editor's.
+    ASSERT_TRUE(hold_on_clipboard(Held::picture));
+    editor.show(L"Suma 5", 6, 6);
+    press_selection_chord(false);
+    expect_box_and_back(app, L"Nepažymėta jokia suma", editor.hwnd());
+    type(L"0");
+    EXPECT_TRUE(wait_until([&] { return editor.text() == L"Suma 50"; }))
+        << "typing went elsewhere; the editor holds " << win::to_utf8(editor.text());
+    EXPECT_TRUE(clipboard_holds(Held::picture));
+
+    // Ctrl+Shift+F11 pressed 20 ms after Ctrl+Shift+F12: both are done.
+    ASSERT_TRUE(set_clipboard_text(L"7"));
+    editor.show(L"Iš viso: 5", 9, 10);
+    hold({VK_CONTROL, VK_SHIFT}, true);
+    press({VK_F12});
+    Sleep(20);
+    press({VK_F11});
+    hold({VK_SHIFT, VK_CONTROL}, false);
+    EXPECT_TRUE(wait_until([&] { return editor.text() == L"Iš viso: Penki Lt"; }, 8000ms))
+        << "the editor holds " << win::to_utf8(editor.text());
+    EXPECT_TRUE(wait_until([] { return clipboard_text() == L"Septyni Lt"; }, 8000ms))
+        << "the clipboard holds " << win::to_utf8(clipboard_text().value_or(L"(none)"));
+
+    // A terminal's window: no Ctrl+C reaches it.
+    {
+        const OtherWindow terminal(L"PuTTY");
+        terminal.activate();
+        press_selection_chord(false);
+        expect_box_and_back(app,
+                            L"Terminale suma nekeičiama: nukopijuokite ją ir spauskite "
+                            L"iškarpinės spartųjį klavišą",
+                            terminal.hwnd());
+        EXPECT_EQ(terminal.c_presses(), 0);
     }
 
     // The user goes to another window as the copy is made: nothing is pasted.
@@ -973,15 +1047,12 @@ TEST(Window, TheSelectionsChordWritesWordsInItsPlace) {
     ASSERT_TRUE(hold_on_clipboard(Held::text));
     editor.show(L"Suma 5", 5, 6);
     editor.on_copy_activate(other.hwnd());
-    const DWORD before = GetClipboardSequenceNumber();
     press_selection_chord(false);
-    EXPECT_TRUE(wait_until([&] {
-        return GetClipboardSequenceNumber() != before && clipboard_holds(Held::text);
-    })) << "what the clipboard held is not back";
-    Sleep(700);  // a paste would have come by now
+    expect_box_and_back(app,
+                        L"Kol buvo rašomi žodžiai, buvo atvertas kitas langas: niekas neįklijuota",
+                        other.hwnd());
     EXPECT_EQ(editor.text(), L"Suma 5");
-    EXPECT_EQ(GetForegroundWindow(), other.hwnd());
-    EXPECT_FALSE(find_message_box(app).has_value());
+    EXPECT_TRUE(clipboard_holds(Held::text));
 
     // In Numora's own window the chord does what Enter does.
     app.activate();
@@ -992,6 +1063,8 @@ TEST(Window, TheSelectionsChordWritesWordsInItsPlace) {
         [&] { return "the label says " + win::to_utf8(app.text(kLabel1)); });
 }
 
+// Only Numora's window answers a second start: another program's "Form1"
+// stays where it is, and a minimized Numora is restored.
 TEST(Window, ASecondStartBringsTheFirstForward) {
     App app;
     const OtherWindow other;
