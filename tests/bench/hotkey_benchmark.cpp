@@ -5,7 +5,8 @@
 // peak memory, and the refusal of a cell of 5 000 000 digits.
 // With "selection", the selection's chord instead: time from its key-up to
 // the words in place of one amount, and of a block of 1 000, selected in a
-// text box of the benchmark's own.
+// text box of the benchmark's own; and from the words in place to the
+// clipboard's text back.
 // Usage: numora_hotkey_benchmark [selection] [RUNS]   (NUMORA_EXE: the program to drive)
 #include <windows.h>
 
@@ -18,6 +19,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "driver.hpp"
@@ -91,8 +93,14 @@ bool report_bounds(const App& app) {
 }
 
 // Milliseconds from Ctrl+Shift+F12's key-up to the words in the text box,
-// its text selected from `from` on; then until the clipboard has its text back.
-double time_to_words_in_place(const Editor& editor, const std::wstring& selected, int from = 0) {
+// its text selected from `from` on; and from there until the clipboard has
+// its text back, which waits for the text box's paste to have the words.
+struct InPlace {
+    double words = -1;
+    double back = -1;
+};
+
+InPlace time_in_place(const Editor& editor, const std::wstring& selected, int from = 0) {
     set_clipboard_text(L"Kita kopija");
     editor.show(selected, from, static_cast<int>(selected.size()));
     const auto start = Clock::now();
@@ -100,11 +108,17 @@ double time_to_words_in_place(const Editor& editor, const std::wstring& selected
     // The length alone, polled: reading the whole text this often would keep
     // the text box's thread from the keys it is sent.
     while (GetWindowTextLengthW(editor.text_box()) == static_cast<int>(selected.size())) {
-        if (Clock::now() - start > 10s) return -1;
+        if (Clock::now() - start > 10s) return {};
         Sleep(1);
     }
-    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    return wait_until([] { return clipboard_text() == L"Kita kopija"; }) ? ms : -1;
+    const auto pasted = Clock::now();
+    const DWORD words = GetClipboardSequenceNumber();
+    while (GetClipboardSequenceNumber() == words || clipboard_text() != L"Kita kopija") {
+        if (Clock::now() - pasted > 10s) return {};
+        Sleep(1);
+    }
+    using Ms = std::chrono::duration<double, std::milli>;
+    return {Ms(pasted - start).count(), Ms(Clock::now() - pasted).count()};
 }
 
 // Milliseconds the text box itself takes to put these words in place of the
@@ -127,11 +141,9 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// The figures of one kind of press, over `runs` runs; false when one failed.
-template <typename Time>
-bool report(const char* what, int runs, Time time) {
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) times.push_back(time(run));
+// The figures of one kind of press; false when one failed.
+bool print(const char* what, const std::vector<double>& times) {
+    const int runs = static_cast<int>(times.size());
     if (*std::min_element(times.begin(), times.end()) < 0) {
         std::fprintf(stderr, "hotkey benchmark: %s took no effect\n", what);
         return false;
@@ -142,14 +154,28 @@ bool report(const char* what, int runs, Time time) {
     return true;
 }
 
+// The same over `runs` runs of `time`.
+template <typename Time>
+bool report(const char* what, int runs, Time time) {
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) times.push_back(time(run));
+    return print(what, times);
+}
+
 bool report_selection(int runs) {
     const Editor editor;
+    std::vector<double> back;
+    const auto in_place = [&](const std::wstring& selected, int from) {
+        const InPlace times = time_in_place(editor, selected, from);
+        back.push_back(times.back);
+        return times.words;
+    };
     return report("selection's chord to words in place,     1 amount ", runs,
-                  [&](int run) {
-                      return time_to_words_in_place(editor, L"Iš viso " + column(1, run), 8);
-                  }) &&
+                  [&](int run) { return in_place(L"Iš viso " + column(1, run), 8); }) &&
+           print("words in place to the clipboard back,    1 amount ", std::exchange(back, {})) &&
            report("selection's chord to words in place,  1000 amounts", runs,
-                  [&](int run) { return time_to_words_in_place(editor, column(1000, run)); }) &&
+                  [&](int run) { return in_place(column(1000, run), 0); }) &&
+           print("words in place to the clipboard back, 1000 amounts", back) &&
            report("the text box alone, inserting 1000 amounts' words", runs,
                   [&](int run) { return time_to_insert(editor, column(1000, run), 0); });
 }
