@@ -31,8 +31,9 @@ bool data_holds(UINT format, std::string_view marker) {
     if (data == nullptr) return false;
     const LockedGlobal lock(data);
     if (lock.data() == nullptr) return false;
+    constexpr SIZE_T kLooked = SIZE_T{64} * 1024;
     const std::string_view bytes(static_cast<const char*>(lock.data()),
-                                 std::min<SIZE_T>(GlobalSize(data), 64 * 1024));
+                                 std::min(GlobalSize(data), kLooked));
     std::string wide;
     for (const char c : marker) wide += {c, '\0'};
     return bytes.find(marker) != std::string_view::npos ||
