@@ -403,12 +403,13 @@ LRESULT CALLBACK Editor::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM
     }
     if (message == WM_CHAR && wParam == 3) Sleep(self->copy_delay_);
     if (message == WM_CHAR && wParam == 22) Sleep(self->paste_delay_);
-    if (message == WM_COPY && self->copy_lines_ && self->copy_line(edit)) return 0;
-    const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+    // The user's click elsewhere comes before the copy lands, whatever the
+    // machine's load: the chord sees it as soon as it sees the copy.
     if (message == WM_COPY) {
         if (HWND elsewhere = self->on_copy_.exchange(nullptr)) SetForegroundWindow(elsewhere);
     }
-    return result;
+    if (message == WM_COPY && self->copy_lines_ && self->copy_line(edit)) return 0;
+    return DefSubclassProc(edit, message, wParam, lParam);
 }
 
 void Editor::show(std::wstring_view text, int start, int end) const {

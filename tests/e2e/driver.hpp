@@ -150,7 +150,7 @@ public:
     // The text, with [start, end) selected, in front with the focus; confirmed.
     void show(std::wstring_view text, int start, int end) const;
     std::wstring text() const;
-    // The next copy brings this window to the front, as a click there would.
+    // The next copy brings this window to the front first, as a click there would.
     void on_copy_activate(HWND window) const;
     // As a busy program: Ctrl+C and Ctrl+V taken this long after they came.
     void delay(DWORD copy_ms, DWORD paste_ms) const;

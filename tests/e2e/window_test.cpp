@@ -938,9 +938,9 @@ void press_selection_chord(bool late) {
 }
 
 // The box a chord's end shows, closed; the user's window in front again.
-void expect_box_and_back(const App& app, const wchar_t* message, HWND user) {
+void expect_box_and_back(const App& app, const char* step, const wchar_t* message, HWND user) {
     const auto box = wait_message_box(app, 8000ms);
-    ASSERT_TRUE(box.has_value()) << "step 'Ctrl+Shift+F12' showed no box";
+    ASSERT_TRUE(box.has_value()) << "step '" << step << "' showed no box";
     expect_plain_box(*box, message);
     close_message_box(*box);
     EXPECT_TRUE(wait_until([&] { return GetForegroundWindow() == user; }))
@@ -990,7 +990,7 @@ TEST(Window, TheSelectionsChordWritesWordsInItsPlace) {
         editor.copy_lines(step.copy_lines);
         press_selection_chord(step.late);
         if (step.message != nullptr) {
-            expect_box_and_back(app, step.message, editor.hwnd());
+            expect_box_and_back(app, step.what, step.message, editor.hwnd());
         } else if (!wait_until([&] { return editor.text() == step.after; }, 8000ms)) {
             FAIL() << "step 'Ctrl+Shift+F12' took no effect; the editor holds "
                    << win::to_utf8(editor.text());
@@ -1011,7 +1011,7 @@ TEST(Window, TheSelectionsChordWritesWordsInItsPlace) {
     ASSERT_TRUE(hold_on_clipboard(Held::picture));
     editor.show(L"Suma 5", 6, 6);
     press_selection_chord(false);
-    expect_box_and_back(app, L"Nepažymėta jokia suma", editor.hwnd());
+    expect_box_and_back(app, "nothing selected", L"Nepažymėta jokia suma", editor.hwnd());
     type(L"0");
     EXPECT_TRUE(wait_until([&] { return editor.text() == L"Suma 50"; }))
         << "typing went elsewhere; the editor holds " << win::to_utf8(editor.text());
@@ -1035,7 +1035,7 @@ TEST(Window, TheSelectionsChordWritesWordsInItsPlace) {
         const OtherWindow terminal(L"PuTTY");
         terminal.activate();
         press_selection_chord(false);
-        expect_box_and_back(app,
+        expect_box_and_back(app, "a terminal",
                             L"Terminale suma nekeičiama: nukopijuokite ją ir spauskite "
                             L"iškarpinės spartųjį klavišą",
                             terminal.hwnd());
@@ -1048,7 +1048,7 @@ TEST(Window, TheSelectionsChordWritesWordsInItsPlace) {
     editor.show(L"Suma 5", 5, 6);
     editor.on_copy_activate(other.hwnd());
     press_selection_chord(false);
-    expect_box_and_back(app,
+    expect_box_and_back(app, "another window in front",
                         L"Kol buvo rašomi žodžiai, buvo atvertas kitas langas: niekas neįklijuota",
                         other.hwnd());
     EXPECT_EQ(editor.text(), L"Suma 5");
