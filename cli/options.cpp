@@ -119,6 +119,8 @@ bool set_switch(Options& options, std::string_view name) {
         options.version = true;
     } else if (name == "--number") {
         options.style.money = false;
+    } else if (name == "--with-digits") {
+        options.style.with_digits = true;
     } else {
         return false;
     }

@@ -20,7 +20,8 @@ struct Options {
 
 inline constexpr std::string_view kUsage =
     "usage: numora-cli [--number] [--case upper|first|lower] [--currency CODE]\n"
-    "                  [--form short|word|full] [--decimal SEP] [--] [TEXT...]\n"
+    "                  [--form short|word|full] [--with-digits] [--decimal SEP]\n"
+    "                  [--] [TEXT...]\n"
     "       numora-cli --help | --version\n"
     "Writes each TEXT, or each line of standard input, as an amount in Lithuanian words.\n"
     "Options take their value as --option VALUE or --option=VALUE, in any letter case.\n"
@@ -30,6 +31,8 @@ inline constexpr std::string_view kUsage =
     "                    for texts without a mark (\"5 €\", \"5 USD\")\n"
     "  --form F          short: Penki Eur 25 ct (default), word: Penki eurai 25 ct,\n"
     "                    full: Penki eurai dvidešimt penki centai\n"
+    "  --with-digits     the text as it stood, then its words in parentheses:\n"
+    "                    1 750,00 Eur (vienas tūkstantis septyni šimtai penkiasdešimt Eur)\n"
     "  --decimal SEP     decimal separator (default: the locale's)\n";
 
 // The options, or nothing when the command line is not understood; then

@@ -29,6 +29,9 @@ struct Style {
     bool all_capitals = false;
     const Currency* currency = &kLitas;  // for texts typed without a currency mark
     MoneyForm form = MoneyForm::mark;
+    // The text as it stood, then its words in parentheses, as contracts
+    // write an amount: "1 750,00 Eur (vienas tūkstantis ... Eur)".
+    bool with_digits = false;
 };
 
 // Appends the words for the amount's whole value in the chosen case ("nulis"

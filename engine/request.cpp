@@ -19,8 +19,36 @@ std::string_view message_of(Refusal refusal) {
     return "";
 }
 
+namespace {
+
+using Append = Refusal (*)(std::string&, std::string_view, const Separators&, const Style&);
+
+// The text trimmed of its blanks and line ends but otherwise as it stood, then
+// its words in parentheses: they begin with a small letter, as words inside
+// a sentence do (all capitals stay all capitals).
+Refusal append_with_digits(std::string& out, std::string_view typed, const Separators& separators,
+                           Style style, Append append) {
+    const std::size_t start = out.size();
+    out += trim_blanks(typed);
+    out += " (";
+    style.with_digits = false;
+    style.first_capital = false;
+    const Refusal refusal = append(out, typed, separators, style);
+    if (refusal != Refusal::none) {
+        out.resize(start);
+        return refusal;
+    }
+    out += ')';
+    return Refusal::none;
+}
+
+}  // namespace
+
 Refusal append_request(std::string& out, std::string_view typed, const Separators& separators,
                        const Style& style) {
+    if (style.with_digits) {
+        return append_with_digits(out, typed, separators, style, &append_request);
+    }
     if (const auto plain = plain_amount(typed, separators.decimal)) {
         rodyk(out, *plain, style);
         return Refusal::none;
@@ -30,6 +58,9 @@ Refusal append_request(std::string& out, std::string_view typed, const Separator
 
 Refusal append_parsed_request(std::string& out, std::string_view typed,
                               const Separators& separators, const Style& style) {
+    if (style.with_digits) {
+        return append_with_digits(out, typed, separators, style, &append_parsed_request);
+    }
     const Parsed parsed = parse_number(typed, separators);
     if (parsed.status == ParseStatus::not_a_number) return Refusal::not_a_number;
     // "kr" names three currencies: writing one of them could be writing another amount.

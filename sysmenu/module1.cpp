@@ -21,7 +21,8 @@ constexpr wchar_t kAboutStart[] =
     L"Prieš sumą ar po jos įrašę € arba Eur ar meniu „Valiuta, kai neįrašyta“ pasirinkę Eur, "
     L"gausite sumą eurais; taip pat USD, GBP, PLN, CHF, SEK, NOK, DKK ir CZK. "
     L"Meniu „Kaip rašyti sumą“: „Penki Eur 25 ct“, „Penki eurai 25 ct“ arba "
-    L"„Penki eurai dvidešimt penki centai“. ";
+    L"„Penki eurai dvidešimt penki centai“; meniu „Su skaičiais“: "
+    L"„1 750,00 Eur (vienas tūkstantis septyni šimtai penkiasdešimt Eur)“. ";
 constexpr wchar_t kAboutHotkey[] = L"Nukopijuokite sumą ar stulpelį sumų, spauskite ";
 constexpr wchar_t kAboutHotkeyEnd[] = L" ir įklijuokite žodžius. ";
 constexpr wchar_t kAboutNoHotkey[] =
@@ -36,7 +37,8 @@ constexpr wchar_t kAboutNoSelection[] =
 constexpr wchar_t kAboutEnd[] =
     L"Meniu „Paleisti kartu su Windows“: Numora pasileidžia kartu su Windows pranešimų "
     L"srityje. Nustatymai įsimenami registre "
-    L"HKEY_CURRENT_USER\\Software\\Numora (Currency, TopMost, Form, Hotkey, SelectionHotkey).\r\n"
+    L"HKEY_CURRENT_USER\\Software\\Numora (Currency, TopMost, Form, Hotkey, SelectionHotkey, "
+    L"WithDigits).\r\n"
     L"\r\n"
     L"Naudokitės ir džiaukitės !\r\n"
     L"\r\n"
@@ -163,8 +165,7 @@ const numora::Currency* currency_chosen(WPARAM command) {
     return nullptr;
 }
 
-void extend_system_menu(HWND hwnd, const numora::Currency& currency, bool top_most,
-                        numora::MoneyForm form, bool starts_with_windows) {
+void extend_system_menu(HWND hwnd, const MenuSettings& settings) {
     HMENU menu = GetSystemMenu(hwnd, FALSE);
     // The two calls below are kept as the program has always made them; only
     // the appended items matter.
@@ -179,13 +180,17 @@ void extend_system_menu(HWND hwnd, const numora::Currency& currency, bool top_mo
     }
     // E and V are no system item's access key, in English or in Lithuanian.
     // The menu owns the submenus and destroys them with the window.
-    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(currencies_menu(currency)),
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(currencies_menu(*settings.currency)),
                 kCurrenciesMenu);
-    AppendMenuW(menu, MF_STRING | check_flag(top_most), kTopMostCommand, L"&Visada viršuje");
-    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(forms_menu(form)), kFormsMenu);
+    AppendMenuW(menu, MF_STRING | check_flag(settings.top_most), kTopMostCommand,
+                L"&Visada viršuje");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(forms_menu(settings.form)), kFormsMenu);
+    // I: S and U are the system's own items' keys in Lithuanian, K the forms'.
+    AppendMenuW(menu, MF_STRING | check_flag(settings.with_digits), kWithDigitsCommand,
+                L"Su skaič&iais");
     AppendMenuW(menu, MF_STRING, kHotkeyCommand, hotkey_item({}, {}).c_str());
     // L: X is Maximize's in English, W Wine's own item's in Lithuanian.
-    AppendMenuW(menu, MF_STRING | check_flag(starts_with_windows), kStartupCommand,
+    AppendMenuW(menu, MF_STRING | check_flag(settings.starts_with_windows), kStartupCommand,
                 L"Pa&leisti kartu su Windows");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kAboutCommand, L"Apie...");

@@ -24,6 +24,8 @@ inline constexpr std::array<int, numora::kMoneyForms> kFormCommands{1002, 1003, 
 inline constexpr int kHotkeyCommand = 1005;
 // "Paleisti kartu su Windows", ticked while Numora starts with Windows.
 inline constexpr int kStartupCommand = 1006;
+// "Su skaičiais", ticked while results are the amount's text and its words.
+inline constexpr int kWithDigitsCommand = 1007;
 // The radio items of the submenu "Valiuta, kai neįrašyta", one per currency
 // in the order of kCurrencies, from this command on.
 inline constexpr int kFirstCurrencyCommand = 1010;
@@ -40,8 +42,14 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 // Before the window is first shown: the settings' items, checked and chosen
 // as they are set, then "Apie...".
-void extend_system_menu(HWND hwnd, const numora::Currency& currency, bool top_most,
-                        numora::MoneyForm form, bool starts_with_windows);
+struct MenuSettings {
+    const numora::Currency* currency = &numora::kLitas;
+    bool top_most = false;
+    numora::MoneyForm form = numora::MoneyForm::mark;
+    bool with_digits = false;
+    bool starts_with_windows = false;
+};
+void extend_system_menu(HWND hwnd, const MenuSettings& settings);
 // A chord as its item shows it: by name (empty: none), and whether another
 // program holds it.
 struct ChordShown {

@@ -77,8 +77,9 @@ bool Form1::Form_Load(int show, bool in_tray) {
         return false;
     }
     // The word tables are compile-time data: nothing to fill at load.
-    Module1::extend_system_menu(hwnd_, *settings_.currency, settings_.top_most, settings_.form,
-                                win::starts_with_windows(win::this_program()));
+    Module1::extend_system_menu(
+        hwnd_, {settings_.currency, settings_.top_most, settings_.form, settings_.with_digits,
+                win::starts_with_windows(win::this_program())});
     if (in_tray) tray_ = std::make_unique<NotifyIcon>(hwnd_, instance_);
     chords_ = Chords(hwnd_);
     use_chords(chords_chosen());  // the icon's tooltip names them
@@ -240,14 +241,15 @@ void Form1::fit_label_font() {
     if (label_fitted_) return;
     label_fitted_ = true;
     auto& label_font = fonts_[static_cast<std::size_t>(FontKind::label)];
-    label_font = make_label_font(GetDpiForWindow(hwnd_), settings_.form);
+    label_font = make_label_font(GetDpiForWindow(hwnd_), settings_.form, settings_.with_digits);
     SendMessageW(control(kLabel1), WM_SETFONT, reinterpret_cast<WPARAM>(label_font.get()), TRUE);
 }
 
 void Form1::make_fonts(UINT dpi) {
     fonts_[static_cast<std::size_t>(FontKind::dialog)] = make_dialog_font(dpi);
     fonts_[static_cast<std::size_t>(FontKind::label)] =
-        label_fitted_ ? make_label_font(dpi, settings_.form) : make_font(kLabelFont, dpi);
+        label_fitted_ ? make_label_font(dpi, settings_.form, settings_.with_digits)
+                      : make_font(kLabelFont, dpi);
     fonts_[static_cast<std::size_t>(FontKind::button)] = make_font(kButtonFont, dpi);
     fonts_[static_cast<std::size_t>(FontKind::text)] = make_font(kTextFont, dpi);
 }
@@ -314,17 +316,17 @@ LRESULT Form1::OnCtlColorStatic(HDC dc, HWND control_window) {
 // The settings' items; every other command is the system's.
 bool Form1::OnSysCommand(WPARAM command) {
     if (choose_from_submenu(command)) return true;
-    if (command == Module1::kHotkeyCommand) {
-        change_hotkeys();
+    constexpr std::array<std::pair<int, void (Form1::*)()>, 4> kItems{
+        {{Module1::kHotkeyCommand, &Form1::change_hotkeys},
+         {Module1::kStartupCommand, &Form1::toggle_start_with_windows},
+         {Module1::kTopMostCommand, &Form1::toggle_top_most},
+         {Module1::kWithDigitsCommand, &Form1::toggle_with_digits}}};
+    for (const auto& [item, act] : kItems) {
+        if (command != static_cast<WPARAM>(item)) continue;
+        (this->*act)();
         return true;
     }
-    if (command == Module1::kStartupCommand) {
-        toggle_start_with_windows();
-        return true;
-    }
-    if (command != Module1::kTopMostCommand) return false;
-    toggle_top_most();
-    return true;
+    return false;
 }
 
 // The Run value written or removed; the tick shows what is there now.
@@ -380,6 +382,15 @@ void Form1::choose_form(MoneyForm form) {
     label_fitted_ = false;
     fit_label_font();
     if (!win::write_form(form)) show_message(kSettingNotKept);
+}
+
+// The label's font is fitted again: the amount's text takes room beside its words.
+void Form1::toggle_with_digits() {
+    settings_.with_digits = !settings_.with_digits;
+    Module1::show_checked(hwnd_, Module1::kWithDigitsCommand, settings_.with_digits);
+    label_fitted_ = false;
+    fit_label_font();
+    if (!win::write_with_digits(settings_.with_digits)) show_message(kSettingNotKept);
 }
 
 void Form1::toggle_top_most() {
@@ -465,7 +476,8 @@ Style Form1::style() const {
             .first_capital = checked(kCheck1),
             .all_capitals = checked(kCheck2),
             .currency = settings_.currency,
-            .form = settings_.form};
+            .form = settings_.form,
+            .with_digits = settings_.with_digits};
 }
 
 void Form1::Command1_Click() {

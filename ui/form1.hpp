@@ -94,6 +94,7 @@ private:
     void end();
     void toggle_start_with_windows();
     void toggle_top_most();
+    void toggle_with_digits();
     bool choose_from_submenu(WPARAM command);
     void choose_form(MoneyForm form);
     void choose_currency(const Currency& currency);

@@ -75,9 +75,9 @@ win::ScopedFont make_dialog_font(UINT dpi) {
 // Where the bitmap face of a Baltic Windows stands in, a line more than the
 // label's height would otherwise cut the widest results. Fitted to the form
 // in use: the cents in words take a line more than the short form needs.
-win::ScopedFont make_label_font(UINT dpi, MoneyForm form) {
-    return fitted_font(kLabelFont, dpi, [form](HFONT font, UINT at) {
-        return results_fit(font, at, widest_results(form, font));
+win::ScopedFont make_label_font(UINT dpi, MoneyForm form, bool with_digits) {
+    return fitted_font(kLabelFont, dpi, [form, with_digits](HFONT font, UINT at) {
+        return results_fit(font, at, widest_results(form, font, with_digits));
     });
 }
 
@@ -112,13 +112,19 @@ Amount widest_amount(const Style& style, HFONT font) {
     return widest.given(widths_in(font, widest.words()));
 }
 
-std::vector<std::wstring> widest_results(MoneyForm form, HFONT font) {
+std::vector<std::wstring> widest_results(MoneyForm form, HFONT font, bool with_digits) {
     std::vector<std::wstring> results;
     for (const Currency& currency : kCurrencies) {
         for (const bool capitals : {false, true}) {
-            const Style style{.all_capitals = capitals, .currency = &currency, .form = form};
+            // With digits, the words begin with a small letter.
+            const Style style{.first_capital = !with_digits,
+                              .all_capitals = capitals,
+                              .currency = &currency,
+                              .form = form};
             std::string text;
+            if (with_digits) text = "999 999 999,99 " + std::string(currency.name()) + " (";
             rodyk(text, widest_amount(style, font), style);
+            if (with_digits) text += ')';
             results.push_back(win::to_wide(text));
         }
     }

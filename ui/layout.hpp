@@ -110,10 +110,12 @@ inline constexpr std::array<Tooltip, 3> kTooltips{{
 // Pixels at a DPI, from the tables above.
 win::ScopedFont make_font(const FontDesign& font, UINT dpi);
 win::ScopedFont make_dialog_font(UINT dpi);  // fitted to the option and check-box captions
-win::ScopedFont make_label_font(UINT dpi, MoneyForm form);  // fitted to the widest results
+// Fitted to the widest results of a money form, with their amount in digits or not.
+win::ScopedFont make_label_font(UINT dpi, MoneyForm form, bool with_digits = false);
 // The results that take Label1 the most room in a money form, in each
-// currency, with a capital first letter and in capitals, measured in a font.
-std::vector<std::wstring> widest_results(MoneyForm form, HFONT font);
+// currency, with a capital first letter and in capitals, measured in a font;
+// with digits, after the largest amount in that currency as invoices write it.
+std::vector<std::wstring> widest_results(MoneyForm form, HFONT font, bool with_digits = false);
 // The amount whose result in a money style takes the most room in a font.
 Amount widest_amount(const Style& style, HFONT font);
 const ControlDesign& design_of(ControlId id);

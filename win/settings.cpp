@@ -17,6 +17,7 @@ constexpr wchar_t kTopMost[] = L"TopMost";
 constexpr wchar_t kForm[] = L"Form";
 constexpr wchar_t kHotkey[] = L"Hotkey";
 constexpr wchar_t kSelectionHotkey[] = L"SelectionHotkey";
+constexpr wchar_t kWithDigits[] = L"WithDigits";
 
 // A value's data, when it has the type asked for and fits the buffer.
 bool read_value(HKEY key, const wchar_t* name, DWORD type, void* data, DWORD size) {
@@ -62,9 +63,10 @@ Chord reads_chord(HKEY key, const wchar_t* name, Chord default_chord) {
     return usable ? *chord : default_chord;
 }
 
-bool reads_top_most(HKEY key) {
+// A switch is on only as 1.
+bool reads_on(HKEY key, const wchar_t* name) {
     DWORD value = 0;
-    return read_value(key, kTopMost, REG_DWORD, &value, sizeof value) && value == 1;
+    return read_value(key, name, REG_DWORD, &value, sizeof value) && value == 1;
 }
 
 ScopedKey created(const wchar_t* path) {
@@ -81,6 +83,11 @@ bool write_value(const wchar_t* path, const wchar_t* name, DWORD type, const voi
     const ScopedKey key = created(path);
     return key && RegSetValueExW(key.get(), name, 0, type, static_cast<const BYTE*>(data), size) ==
                       ERROR_SUCCESS;
+}
+
+bool write_switch(const wchar_t* path, const wchar_t* name, bool on) {
+    const DWORD value = on ? 1 : 0;
+    return write_value(path, name, REG_DWORD, &value, sizeof value);
 }
 
 bool write_text(const wchar_t* path, const wchar_t* name, std::wstring_view text) {
@@ -177,12 +184,12 @@ Settings read_settings(const wchar_t* path) {
         return {};
     }
     const ScopedKey key(opened);
-    Settings settings{
-        .currency = reads_currency(key.get()),
-        .top_most = reads_top_most(key.get()),
-        .form = reads_form(key.get()),
-        .hotkey = reads_chord(key.get(), kHotkey, Settings{}.hotkey),
-        .selection_hotkey = reads_chord(key.get(), kSelectionHotkey, kSelectionChord)};
+    Settings settings{.currency = reads_currency(key.get()),
+                      .top_most = reads_on(key.get(), kTopMost),
+                      .form = reads_form(key.get()),
+                      .hotkey = reads_chord(key.get(), kHotkey, Settings{}.hotkey),
+                      .selection_hotkey = reads_chord(key.get(), kSelectionHotkey, kSelectionChord),
+                      .with_digits = reads_on(key.get(), kWithDigits)};
     // One chord cannot do both: the clipboard's keeps it.
     if (settings.selection_hotkey == settings.hotkey) settings.selection_hotkey = kNoChord;
     return settings;
@@ -205,8 +212,11 @@ bool write_selection_hotkey(Chord hotkey, const wchar_t* path) {
 }
 
 bool write_top_most(bool top_most, const wchar_t* path) {
-    const DWORD value = top_most ? 1 : 0;
-    return write_value(path, kTopMost, REG_DWORD, &value, sizeof value);
+    return write_switch(path, kTopMost, top_most);
+}
+
+bool write_with_digits(bool with_digits, const wchar_t* path) {
+    return write_switch(path, kWithDigits, with_digits);
 }
 
 }  // namespace numora::win

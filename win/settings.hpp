@@ -14,8 +14,9 @@ namespace numora::win {
 // HKEY_CURRENT_USER\Software\Numora: "Currency" (REG_SZ "Lt", "Eur" or a
 // currency's code, "USD"),
 // "TopMost" (REG_DWORD 0 or 1), "Form" (REG_SZ "short", "word" or "full")
-// "Hotkey" (REG_SZ "Ctrl+Shift+F11", empty for none) and "SelectionHotkey"
-// (likewise, "Ctrl+Shift+F12"). An administrator may set them beforehand.
+// "Hotkey" (REG_SZ "Ctrl+Shift+F11", empty for none), "SelectionHotkey"
+// (likewise, "Ctrl+Shift+F12") and "WithDigits" (REG_DWORD 0 or 1). An
+// administrator may set them beforehand.
 inline constexpr wchar_t kSettingsKey[] = L"Software\\Numora";
 
 // A key chord as RegisterHotKey takes it: MOD_CONTROL, MOD_ALT and MOD_SHIFT,
@@ -47,19 +48,21 @@ struct Settings {
     MoneyForm form = MoneyForm::mark;          // how money is written
     Chord hotkey;                              // writes what was copied in words
     Chord selection_hotkey = kSelectionChord;  // writes the selection in words in its place
+    bool with_digits = false;                  // the amount's text, then its words in parentheses
 };
 
 // A missing key or value, a value of another type, an unknown text (a
 // currency Numora does not know among them) or a
 // chord that cannot be the hotkey reads as the default: litas, not on top,
-// the short form, Ctrl+Shift+F11 and Ctrl+Shift+F12. A selection's chord the
-// same as the hotkey reads as none. Nothing is written.
+// the short form, Ctrl+Shift+F11 and Ctrl+Shift+F12, words alone. A
+// selection's chord the same as the hotkey reads as none. Nothing is written.
 Settings read_settings(const wchar_t* key = kSettingsKey);
 
 // Each writes its own value only, creating the key if need be; false when
 // it could not.
 bool write_currency(const Currency& currency, const wchar_t* key = kSettingsKey);
 bool write_top_most(bool top_most, const wchar_t* key = kSettingsKey);
+bool write_with_digits(bool with_digits, const wchar_t* key = kSettingsKey);
 bool write_form(MoneyForm form, const wchar_t* key = kSettingsKey);
 bool write_hotkey(Chord hotkey, const wchar_t* key = kSettingsKey);
 bool write_selection_hotkey(Chord hotkey, const wchar_t* key = kSettingsKey);

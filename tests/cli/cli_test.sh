@@ -50,6 +50,7 @@ check "number mode" 0 "Dvidešimt vienas" "" -- --number 21.99
 check "rounding" 0 "Vienas Lt${nl}12 ct${nl}38 ct${nl}Du Lt${nl}Du Lt 68 ct" "" -- 1.005 0.125 0.375 1.999 2.675
 check "zero" 0 "Nulis Lt${nl}Nulis Eur" "" -- 0 "0.004 €"
 check "under one unit, the cents alone only for Lt and Eur" 0 "25 ct${nl}Nulis USD 25 ct${nl}Nulis SEK 21 erė" "" -- 0.25 "0.25 USD" "0.21 SEK"
+check "--with-digits" 0 "12.50 € (dvylika Eur 50 ct)${nl}007 (septyni Lt)" "" -- --with-digits " 12.50 €" 007
 check "largest" 0 "Devyni šimtai devyniasdešimt devyni milijonai devyni šimtai devyniasdešimt devyni tūkstančiai devyni šimtai devyniasdešimt devyni Lt 99 ct" "" -- 999999999.99
 check "decimal comma" 0 "Penki Lt 25 ct" "" -- --decimal , 5,25
 # Under Wine the locale is English, whose comma groups digits: no decimal mark there.

@@ -398,11 +398,13 @@ TEST(Window, AboutCommandShowsTheAboutText) {
     }
     ASSERT_EQ(lines.size(), 7u) << testing::PrintToString(box->text);
     EXPECT_TRUE(box->text.ends_with(L"\r\n"));
-    // How to write euros, the three ways of writing money, where settings are kept.
+    // How to write euros, the three ways of writing money and the amount with its
+    // words, where settings are kept.
     for (const wchar_t* said :
-         {L"€ arba Eur", L"„Penki eurai 25 ct“", L"spauskite Ctrl+Shift+F11 ir įklijuokite",
+         {L"€ arba Eur", L"„Penki eurai 25 ct“", L"„Su skaičiais“",
+          L"spauskite Ctrl+Shift+F11 ir įklijuokite",
           L"spauskite Ctrl+Shift+F12: vietoj jų bus žodžiai",
-          L"Numora (Currency, TopMost, Form, Hotkey, SelectionHotkey)"}) {
+          L"Numora (Currency, TopMost, Form, Hotkey, SelectionHotkey, WithDigits)"}) {
         EXPECT_NE(lines[2].find(said), std::wstring::npos) << testing::PrintToString(said);
     }
     EXPECT_EQ(lines[4], L"Naudokitės ir džiaukitės !");
@@ -1061,6 +1063,35 @@ TEST(Window, TheSelectionsChordWritesWordsInItsPlace) {
         "Ctrl+Shift+F12 in Numora", [] { press_selection_chord(false); },
         [&] { return app.text(kLabel1) == L"Septyni Lt"; },
         [&] { return "the label says " + win::to_utf8(app.text(kLabel1)); });
+}
+
+// "Su skaičiais" (Alt+Space, I): the amount's text as it stood, then its words
+// in parentheses, in the window, in each cell the clipboard's chord writes
+// and in place of a selection; kept for the next run.
+TEST_F(Settings, WithDigitsTheAmountStandsBeforeItsWords) {
+    {
+        App app;
+        choose(app, {'I'});
+        ASSERT_TRUE(wait_until([] { return win::read_settings().with_digits; })) << "Alt+Space, I";
+        const std::wstring typed = with_separators(L"1G750D00 Eur");
+        app.request(L" " + typed + L" ");
+        expect_result(app, typed + L" (vienas tūkstantis septyni šimtai penkiasdešimt Eur)");
+    }
+    App app;
+    ASSERT_TRUE(set_clipboard_text(L"5\t6\r\n\r\n 7 "));
+    app.step(
+        "Ctrl+Shift+F11", [] { press_hotkey(); },
+        [] { return clipboard_text() == L"5 (penki Lt)\t6 (šeši Lt)\r\n\r\n7 (septyni Lt)"; },
+        [] { return "the clipboard holds " + win::to_utf8(clipboard_text().value_or(L"(none)")); });
+    const Editor editor;
+    ASSERT_TRUE(hold_on_clipboard(Held::text));
+    editor.show(L"Mokėti 25 Eur iki pirmadienio", 7, 13);
+    press_selection_chord(false);
+    EXPECT_TRUE(wait_until([&] {
+        return editor.text() == L"Mokėti 25 Eur (dvidešimt penki Eur) iki pirmadienio";
+    })) << "the editor holds "
+        << win::to_utf8(editor.text());
+    EXPECT_TRUE(wait_until([] { return clipboard_holds(Held::text); }));
 }
 
 // Only Numora's window answers a second start: another program's "Form1"

@@ -149,5 +149,45 @@ TEST(Request, PlainAmountsGiveWhatTheParserGives) {
     }
 }
 
+// Contracts write an amount twice: the text as it stood (its grouping, its
+// decimal mark, its currency mark), then its words in parentheses, with a
+// small first letter; a refusal stays a refusal.
+TEST(Request, WithDigitsTheTextThenItsWords) {
+    constexpr Separators kLithuanian{",", "\u00A0", true};
+    constexpr Style kPair{.with_digits = true};
+    struct Case {
+        const char* typed;
+        Style style;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"1 750,00 Eur", kPair,
+         "1 750,00 Eur (vienas tūkstantis septyni šimtai penkiasdešimt Eur)"},
+        {" \t1\u00A0750,00 Eur\r\n",
+         {.form = MoneyForm::word, .with_digits = true},
+         "1\u00A0750,00 Eur (vienas tūkstantis septyni šimtai penkiasdešimt eurų)"},
+        {"12,50 €",
+         {.form = MoneyForm::full, .with_digits = true},
+         "12,50 € (dvylika eurų penkiasdešimt centų)"},
+        {"EUR 12.50", kPair, "EUR 12.50 (dvylika Eur 50 ct)"},
+        {"0,25 USD",
+         {.form = MoneyForm::word, .with_digits = true},
+         "0,25 USD (nulis JAV dolerių 25 ct)"},
+        {"15", {.money = false, .with_digits = true}, "15 (penkiolika)"},
+        {"5.25", {.all_capitals = true, .with_digits = true}, "5.25 (PENKI Lt 25 ct)"},
+        {"5.25", {.first_capital = false, .with_digits = true}, "5.25 (penki Lt 25 ct)"},
+        {"007", kPair, "007 (septyni Lt)"},
+        {"1 750 Eur (vienas tūkstantis septyni šimtai penkiasdešimt Eur)", kPair,
+         "Turi būti skaičius"},
+        {"1000000000", kPair, "Apsiribokime milijonais !"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(request(c.typed, kLithuanian, c.style).text, c.result) << c.typed;
+        std::string parsed;
+        append_parsed_request(parsed, c.typed, kLithuanian, c.style);
+        EXPECT_EQ(parsed, request(c.typed, kLithuanian, c.style).accepted() ? c.result : "");
+    }
+}
+
 }  // namespace
 }  // namespace numora

@@ -292,6 +292,23 @@ void check_euro_mark(std::string_view typed, const Separators& separators, const
             "a euro mark changes only the currency", outcome.text);
 }
 
+// With digits: the text as it stood, its blanks and line ends at either end
+// trimmed, then the words in parentheses with a small first letter; a
+// refusal the same refusal.
+void check_with_digits(std::string_view typed, const Separators& separators, Style style,
+                       const Outcome& outcome) {
+    style.with_digits = true;
+    const Outcome paired = request(typed, separators, style);
+    require(paired.refusal == outcome.refusal, "with digits, the same texts are refused",
+            paired.text);
+    if (!outcome.accepted()) return;
+    style.with_digits = false;
+    style.first_capital = false;
+    const std::string expected =
+        std::string(trim_blanks(typed)) + " (" + request(typed, separators, style).text + ")";
+    require(paired.text == expected, "the text as it stood, then its words", paired.text);
+}
+
 // A block's line and the line end after it: CR LF, LF or a lone CR, none
 // after the last.
 struct Line {
@@ -396,5 +413,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "plain amounts give what the parser gives", parsed);
     check_euro_mark(typed, separators, style, outcome, (data[0] & 16) != 0);
     check_block(typed, separators, style);
+    check_with_digits(typed, separators, style, outcome);
     return 0;
 }

@@ -396,30 +396,31 @@ std::wstring access_keys(HMENU menu) {
 TEST_F(Form1Test, SystemMenuItemsAndTheirAccessKeys) {
     HMENU menu = GetSystemMenu(form_->hwnd(), FALSE);
     const int count = GetMenuItemCount(menu);
-    const std::array<UINT, 8> last{0,
+    const std::array<UINT, 9> last{0,
                                    UINT(-1),
                                    Module1::kTopMostCommand,
                                    UINT(-1),
+                                   Module1::kWithDigitsCommand,
                                    Module1::kHotkeyCommand,
                                    Module1::kStartupCommand,
                                    0,
                                    Module1::kAboutCommand};
     ASSERT_GE(count, static_cast<int>(last.size()));
     for (std::size_t i = 0; i < last.size(); ++i) {
-        EXPECT_EQ(GetMenuItemID(menu, count - 8 + static_cast<int>(i)), last[i]) << i;
+        EXPECT_EQ(GetMenuItemID(menu, count - 9 + static_cast<int>(i)), last[i]) << i;
     }
     const std::wstring keys = access_keys(menu);
-    for (const wchar_t key : {L'E', L'V', L'K', L'T', L'L'}) {
+    for (const wchar_t key : {L'E', L'V', L'K', L'I', L'T', L'L'}) {
         EXPECT_EQ(std::count(keys.begin(), keys.end(), key), 1) << testing::PrintToString(keys);
     }
-    HMENU forms = GetSubMenu(menu, count - 5);
+    HMENU forms = GetSubMenu(menu, count - 6);
     ASSERT_NE(forms, nullptr);
     ASSERT_EQ(GetMenuItemCount(forms), 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(GetMenuItemID(forms, i), UINT(Module1::kFormCommands[std::size_t(i)])) << i;
     }
     EXPECT_EQ(access_keys(forms), L"123");
-    HMENU currencies = GetSubMenu(menu, count - 7);
+    HMENU currencies = GetSubMenu(menu, count - 8);
     ASSERT_NE(currencies, nullptr);
     ASSERT_EQ(GetMenuItemCount(currencies), static_cast<int>(kCurrencies.size()));
     for (std::size_t i = 0; i < kCurrencies.size(); ++i) {

@@ -73,6 +73,12 @@ TEST(Settings, BadValuesMeanTheDefaults) {
         ASSERT_TRUE(write_currency(currency, kKey));
         EXPECT_EQ(read_settings(kKey).currency, &currency) << currency.name();
     }
+    // "Su skaičiais" is a switch as TopMost is: on only as 1.
+    EXPECT_FALSE(read_settings(kKey).with_digits);
+    ASSERT_TRUE(write_with_digits(true, kKey));
+    EXPECT_TRUE(read_settings(kKey).with_digits);
+    store(L"WithDigits", {REG_DWORD, L"", 2});
+    EXPECT_FALSE(read_settings(kKey).with_digits);
     RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
 }
 
