@@ -82,6 +82,7 @@ bool Form1::Form_Load(int show, bool in_tray) {
                 win::starts_with_windows(win::this_program())});
     if (in_tray) tray_ = std::make_unique<NotifyIcon>(hwnd_, instance_);
     chords_ = Chords(hwnd_);
+    focus_back_ = FocusBack(hwnd_);
     use_chords(chords_chosen());  // the icon's tooltip names them
     if (in_tray) {
         show_tray_icon();
@@ -553,7 +554,7 @@ void Form1::OnSelectionChord() {
     if (const std::wstring message = message_of(result); !message.empty()) {
         const HWND user = GetForegroundWindow();
         show_message(message.c_str());
-        SetForegroundWindow(user);
+        focus_back_.give(user);
     }
     if (ports.clipboard_chord_pressed()) OnClipboardChord();
 }
@@ -654,6 +655,7 @@ void Form1::retake_hotkeys() {
 void Form1::OnTimer(UINT_PTR id) {
     if (id == Chords::kRetakeTimer) retake_hotkeys();
     if (id == NotifyIcon::kRetryTimer) show_tray_icon();
+    if (id == FocusBack::kTimer) focus_back_.on_timer();
 }
 
 // Explorer may not have its area yet (at logon): the icon is tried again
