@@ -82,7 +82,7 @@ bool Form1::Form_Load(int show, bool in_tray) {
                 win::starts_with_windows(win::this_program())});
     if (in_tray) tray_ = std::make_unique<NotifyIcon>(hwnd_, instance_);
     chords_ = Chords(hwnd_);
-    focus_back_ = FocusBack(hwnd_);
+    foreground_ = Foreground(hwnd_);
     use_chords(chords_chosen());  // the icon's tooltip names them
     if (in_tray) {
         show_tray_icon();
@@ -554,7 +554,7 @@ void Form1::OnSelectionChord() {
     if (const std::wstring message = message_of(result); !message.empty()) {
         const HWND user = GetForegroundWindow();
         show_message(message.c_str());
-        focus_back_.give(user);
+        foreground_.give(user);
     }
     if (ports.clipboard_chord_pressed()) OnClipboardChord();
 }
@@ -608,6 +608,7 @@ void Form1::bring_forward() const {
 // In front, with the message over it; then the box has the focus for a correction.
 void Form1::come_forward(const wchar_t* message) {
     bring_forward();
+    foreground_.keep_own();
     focus_ = control(kText1);
     show_message(message);
     SetFocus(control(kText1));
@@ -655,7 +656,7 @@ void Form1::retake_hotkeys() {
 void Form1::OnTimer(UINT_PTR id) {
     if (id == Chords::kRetakeTimer) retake_hotkeys();
     if (id == NotifyIcon::kRetryTimer) show_tray_icon();
-    if (id == FocusBack::kTimer) focus_back_.on_timer();
+    if (id == Foreground::kTimer) foreground_.on_timer();
 }
 
 // Explorer may not have its area yet (at logon): the icon is tried again

@@ -12,7 +12,7 @@
 #include "chords.hpp"
 #include "control_ids.hpp"
 #include "copied.hpp"
-#include "focus_back.hpp"
+#include "foreground.hpp"
 #include "layout.hpp"
 #include "notify_icon.hpp"
 #include "offered_text.hpp"
@@ -103,15 +103,15 @@ private:
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
-    HWND focus_ = nullptr;           // the control that had the focus when the window lost it
-    HWND tips_ = nullptr;            // the tooltips, owned by the window
-    win::Settings settings_;         // read at load, changed from the system menu
-    Chords chords_{nullptr};         // those registered, or held by another program
-    FocusBack focus_back_{nullptr};  // the user's window in front after a selection's message
-    bool choosing_chords_ = false;   // the chords' dialog is open: none is registered
-    bool label_fitted_ = false;      // the label's font is fitted to the widest results
-    std::optional<DWORD> written_;   // the clipboard's sequence number once words were put there
-    win::OfferedText offered_;       // the selection's words, until a paste asks for them
+    HWND focus_ = nullptr;            // the control that had the focus when the window lost it
+    HWND tips_ = nullptr;             // the tooltips, owned by the window
+    win::Settings settings_;          // read at load, changed from the system menu
+    Chords chords_{nullptr};          // those registered, or held by another program
+    Foreground foreground_{nullptr};  // what should be in front, kept there a moment
+    bool choosing_chords_ = false;    // the chords' dialog is open: none is registered
+    bool label_fitted_ = false;       // the label's font is fitted to the widest results
+    std::optional<DWORD> written_;    // the clipboard's sequence number once words were put there
+    win::OfferedText offered_;        // the selection's words, until a paste asks for them
     std::array<win::ScopedFont, kFontKinds> fonts_;  // indexed by FontKind
     std::unique_ptr<NotifyIcon> tray_;  // while started with /tray: × hides the window to it
     win::ScopedBitmap cross_;

@@ -1,4 +1,4 @@
-#include "focus_back.hpp"
+#include "foreground.hpp"
 
 namespace numora::ui {
 namespace {
@@ -14,30 +14,41 @@ DWORD last_input() {
 
 }  // namespace
 
-void FocusBack::give(HWND user) {
+void Foreground::give(HWND user) {
+    start(user);
+    SetForegroundWindow(user);
+}
+
+void Foreground::keep_own() {
+    start(nullptr);
+}
+
+void Foreground::start(HWND user) {
     user_ = user;
     ticks_ = 0;
     input_ = last_input();
-    SetForegroundWindow(user_);
     SetTimer(owner_, kTimer, kTickMs, nullptr);
 }
 
-void FocusBack::on_timer() {
-    // A key or click since is the user's own doing: where it went, it stays.
-    if (++ticks_ > kTicks || !IsWindow(user_) || last_input() != input_) {
+void Foreground::on_timer() {
+    if (++ticks_ > kTicks || !IsWindow(wanted()) || last_input() != input_) {
         KillTimer(owner_, kTimer);
         return;
     }
-    if (lost()) SetForegroundWindow(user_);
+    if (lost()) SetForegroundWindow(wanted());
 }
 
-// In front: nothing, the desktop, or a window of Numora's own.
-bool FocusBack::lost() const {
+HWND Foreground::wanted() const {
+    return user_ != nullptr ? user_ : GetLastActivePopup(owner_);
+}
+
+bool Foreground::lost() const {
     const HWND front = GetForegroundWindow();
     if (front == nullptr || front == GetDesktopWindow()) return true;
+    if (user_ == nullptr || front == user_) return false;
     DWORD process = 0;
     GetWindowThreadProcessId(front, &process);
-    return process == GetCurrentProcessId() && front != user_;
+    return process == GetCurrentProcessId();
 }
 
 }  // namespace numora::ui
