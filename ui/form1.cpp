@@ -192,7 +192,7 @@ void Form1::OnCreate() {
 // Created in the tab order: the dialog manager tabs in z-order, and each new
 // child goes below the ones before it. Placed and given their fonts at once.
 void Form1::create_controls(UINT dpi) {
-    make_fonts(dpi);
+    fonts_.make(dpi, settings_.form, settings_.with_digits);
     for (const ControlId id : kTabOrder) {
         const ControlDesign& design = design_of(id);
         const RECT place = pixel_rect(design, dpi);
@@ -200,7 +200,7 @@ void Form1::create_controls(UINT dpi) {
             design.ex_style, design.window_class, design.text, design.style, place.left, place.top,
             place.right - place.left, place.bottom - place.top, hwnd_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance_, nullptr);
-        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(design)), FALSE);
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.of(design.font)), FALSE);
     }
     SendMessageW(control(kPicture1), STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(cross_.get()));
@@ -235,39 +235,25 @@ void Form1::create_tooltips() {
     }
 }
 
-// The label is empty until a result shows: its font is fitted to the widest
-// results, which takes measuring every currency's words, after the first
-// paint, or before a result shows sooner.
+// The label is empty until a result shows: its font is fitted after the
+// first paint, or before a result shows sooner.
 void Form1::fit_label_font() {
-    if (label_fitted_) return;
-    label_fitted_ = true;
-    auto& label_font = fonts_[static_cast<std::size_t>(FontKind::label)];
-    label_font = make_label_font(GetDpiForWindow(hwnd_), settings_.form, settings_.with_digits);
-    SendMessageW(control(kLabel1), WM_SETFONT, reinterpret_cast<WPARAM>(label_font.get()), TRUE);
-}
-
-void Form1::make_fonts(UINT dpi) {
-    fonts_[static_cast<std::size_t>(FontKind::dialog)] = make_dialog_font(dpi);
-    fonts_[static_cast<std::size_t>(FontKind::label)] =
-        label_fitted_ ? make_label_font(dpi, settings_.form, settings_.with_digits)
-                      : make_font(kLabelFont, dpi);
-    fonts_[static_cast<std::size_t>(FontKind::button)] = make_font(kButtonFont, dpi);
-    fonts_[static_cast<std::size_t>(FontKind::text)] = make_font(kTextFont, dpi);
+    const HFONT font =
+        fonts_.fit_label(GetDpiForWindow(hwnd_), settings_.form, settings_.with_digits);
+    if (font != nullptr) {
+        SendMessageW(control(kLabel1), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
 }
 
 void Form1::lay_out(UINT dpi) {
-    make_fonts(dpi);
+    fonts_.make(dpi, settings_.form, settings_.with_digits);
     for (const auto& design : kControls) {
         const RECT place = pixel_rect(design, dpi);
         SetWindowPos(control(design.id), nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control(design.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_for(design)),
-                     TRUE);
+        SendMessageW(control(design.id), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(fonts_.of(design.font)), TRUE);
     }
-}
-
-HFONT Form1::font_for(const ControlDesign& design) const {
-    return fonts_[static_cast<std::size_t>(design.font)].get();
 }
 
 void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
@@ -380,7 +366,7 @@ void Form1::choose_form(MoneyForm form) {
     Module1::show_form(hwnd_, form);
     if (form == settings_.form) return;
     settings_.form = form;
-    label_fitted_ = false;
+    fonts_.unfit_label();
     fit_label_font();
     if (!win::write_form(form)) show_message(kSettingNotKept);
 }
@@ -389,7 +375,7 @@ void Form1::choose_form(MoneyForm form) {
 void Form1::toggle_with_digits() {
     settings_.with_digits = !settings_.with_digits;
     Module1::show_checked(hwnd_, Module1::kWithDigitsCommand, settings_.with_digits);
-    label_fitted_ = false;
+    fonts_.unfit_label();
     fit_label_font();
     if (!win::write_with_digits(settings_.with_digits)) show_message(kSettingNotKept);
 }
@@ -641,11 +627,7 @@ void Form1::show_chords() {
     const std::wstring selection = win::name_of(chords[1]);
     Module1::show_hotkeys(hwnd_, {clipboard, chords_.held_elsewhere(ChordUse::clipboard)},
                           {selection, chords_.held_elsewhere(ChordUse::selection)});
-    if (!tray_) return;
-    std::wstring tip = L"Numora";
-    if (!clipboard.empty()) tip += L"\n" + clipboard + L": iškarpinėje žodžiai";
-    if (!selection.empty()) tip += L"\n" + selection + L": žodžiai vietoj pažymėtos sumos";
-    tray_->set_tip(tip);
+    if (tray_) tray_->name_chords(clipboard, selection);
 }
 
 // The chords in force, once another program has let them go.

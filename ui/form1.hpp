@@ -12,6 +12,7 @@
 #include "chords.hpp"
 #include "control_ids.hpp"
 #include "copied.hpp"
+#include "fonts.hpp"
 #include "foreground.hpp"
 #include "layout.hpp"
 #include "notify_icon.hpp"
@@ -72,9 +73,7 @@ private:
     void create_controls(UINT dpi);
     void create_tooltips();
     void lay_out(UINT dpi);
-    void make_fonts(UINT dpi);
     void fit_label_font();
-    HFONT font_for(const ControlDesign& design) const;
     HWND control(ControlId id) const { return GetDlgItem(hwnd_, id); }
     bool checked(ControlId id) const;
     Style style() const;
@@ -109,10 +108,9 @@ private:
     Chords chords_{nullptr};          // those registered, or held by another program
     Foreground foreground_{nullptr};  // what should be in front, kept there a moment
     bool choosing_chords_ = false;    // the chords' dialog is open: none is registered
-    bool label_fitted_ = false;       // the label's font is fitted to the widest results
     std::optional<DWORD> written_;    // the clipboard's sequence number once words were put there
     win::OfferedText offered_;        // the selection's words, until a paste asks for them
-    std::array<win::ScopedFont, kFontKinds> fonts_;  // indexed by FontKind
+    Fonts fonts_;
     std::unique_ptr<NotifyIcon> tray_;  // while started with /tray: × hides the window to it
     win::ScopedBitmap cross_;
     win::ScopedBitmap question_;

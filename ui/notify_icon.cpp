@@ -53,8 +53,12 @@ bool NotifyIcon::show() {
     return added_;
 }
 
-void NotifyIcon::set_tip(std::wstring_view tip) {
-    tip_ = tip;
+void NotifyIcon::name_chords(std::wstring_view clipboard, std::wstring_view selection) {
+    tip_ = L"Numora";
+    if (!clipboard.empty()) (tip_ += L"\n").append(clipboard) += L": iškarpinėje žodžiai";
+    if (!selection.empty()) {
+        (tip_ += L"\n").append(selection) += L": žodžiai vietoj pažymėtos sumos";
+    }
     if (!added_) return;
     NOTIFYICONDATAW icon = data();
     Shell_NotifyIconW(NIM_MODIFY, &icon);

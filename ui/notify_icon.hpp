@@ -30,8 +30,8 @@ public:
     // where not (at first, after Explorer restarted); false when there is no
     // area to put it in yet.
     bool show();
-    // The tooltip: both chords, as they are set.
-    void set_tip(std::wstring_view tip);
+    // The tooltip names the chords as they are set; an empty name is one turned off.
+    void name_chords(std::wstring_view clipboard, std::wstring_view selection);
     // The icon's menu at the pointer; what was chosen.
     Command choose() const;
     // Sent to every window when Explorer has started again.
