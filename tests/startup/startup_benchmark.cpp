@@ -107,54 +107,56 @@ void suspend(HANDLE process) {
     if (call != nullptr) call(process);
 }
 
+// A program started on its own; ended, and its handles closed, when this goes.
+class Started {
+public:
+    explicit Started(const std::wstring& exe) {
+        std::wstring command = L"\"" + exe + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                  nullptr, &startup, &process_) != FALSE;
+    }
+    Started(const Started&) = delete;
+    Started& operator=(const Started&) = delete;
+    ~Started() {
+        if (!started_) return;
+        TerminateProcess(process_.hProcess, 0);
+        WaitForSingleObject(process_.hProcess, 5000);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    explicit operator bool() const { return started_; }
+    HANDLE handle() const { return process_.hProcess; }
+    DWORD id() const { return process_.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION process_{};
+    bool started_ = false;
+};
+
 // Milliseconds until the program shows a window, or a negative value.
 double time_to_window(const std::wstring& exe) {
-    std::wstring command = L"\"" + exe + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
     const auto start = Clock::now();
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return -1;
-    }
-    double elapsed = -1;
+    const Started program(exe);
+    if (!program) return -1;
     while (Clock::now() - start < std::chrono::seconds(20)) {
-        if (has_visible_window(process.dwProcessId)) {
-            elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-            break;
+        if (has_visible_window(program.id())) {
+            return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         }
         Sleep(1);
     }
-    TerminateProcess(process.hProcess, 0);
-    WaitForSingleObject(process.hProcess, 5000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return elapsed;
+    return -1;
 }
 
 // CPU milliseconds until the program first waits for input, its window
 // painted; none where that cannot be read. Started on its own, not watched
 // meanwhile: looking for its window costs it time in Wine's server.
 std::optional<double> cpu_to_first_paint(const std::wstring& exe) {
-    std::wstring command = L"\"" + exe + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return std::nullopt;
-    }
-    std::optional<double> cpu;
-    if (WaitForInputIdle(process.hProcess, 10000) == 0) {
-        suspend(process.hProcess);  // what it puts off until then does not count
-        cpu = cpu_ms_of(exe);
-    }
-    TerminateProcess(process.hProcess, 0);
-    WaitForSingleObject(process.hProcess, 5000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return cpu;
+    const Started program(exe);
+    if (!program || WaitForInputIdle(program.handle(), 10000) != 0) return std::nullopt;
+    suspend(program.handle());  // what it puts off until then does not count
+    return cpu_ms_of(exe);
 }
 
 double lower_quartile(std::vector<double> values) {
