@@ -3,7 +3,6 @@
 #include <string_view>
 #include <vector>
 
-#include "widest.hpp"
 #include "win_text.hpp"
 
 namespace numora::ui {
@@ -76,8 +75,9 @@ win::ScopedFont make_dialog_font(UINT dpi) {
 // label's height would otherwise cut the widest results. Fitted to the form
 // in use: the cents in words take a line more than the short form needs.
 win::ScopedFont make_label_font(UINT dpi, MoneyForm form, bool with_digits) {
-    return fitted_font(kLabelFont, dpi, [form, with_digits](HFONT font, UINT at) {
-        return results_fit(font, at, widest_results(form, font, with_digits));
+    const WidestResults widest(form, with_digits);
+    return fitted_font(kLabelFont, dpi, [&widest](HFONT font, UINT at) {
+        return results_fit(font, at, widest.in(font));
     });
 }
 
@@ -85,7 +85,7 @@ namespace {
 
 // Widths of words in a font, all in one measurement: each word's is where
 // it ends less where it starts, within their run written without a break.
-std::vector<int> widths_in(HFONT font, const std::vector<std::string>& words) {
+std::vector<int> widths_in(HDC dc, const std::vector<std::string>& words) {
     std::wstring run;
     std::vector<std::size_t> ends;
     for (const auto& word : words) {
@@ -94,8 +94,8 @@ std::vector<int> widths_in(HFONT font, const std::vector<std::string>& words) {
     }
     std::vector<int> extents(run.size() + 1, 0);  // extents[i]: where character i ends
     SIZE size{};
-    GetTextExtentExPointW(win::MeasuringDc(font).get(), run.c_str(), static_cast<int>(run.size()),
-                          0, nullptr, extents.data() + 1, &size);
+    GetTextExtentExPointW(dc, run.c_str(), static_cast<int>(run.size()), 0, nullptr,
+                          extents.data() + 1, &size);
     std::vector<int> widths;
     std::size_t start = 0;
     for (const std::size_t end : ends) {
@@ -109,11 +109,10 @@ std::vector<int> widths_in(HFONT font, const std::vector<std::string>& words) {
 
 Amount widest_amount(const Style& style, HFONT font) {
     const WidestAmount widest(style);
-    return widest.given(widths_in(font, widest.words()));
+    return widest.given(widths_in(win::MeasuringDc(font).get(), widest.words()));
 }
 
-std::vector<std::wstring> widest_results(MoneyForm form, HFONT font, bool with_digits) {
-    std::vector<std::wstring> results;
+WidestResults::WidestResults(MoneyForm form, bool with_digits) : with_digits_(with_digits) {
     for (const Currency& currency : kCurrencies) {
         for (const bool capitals : {false, true}) {
             // With digits, the words begin with a small letter.
@@ -121,12 +120,20 @@ std::vector<std::wstring> widest_results(MoneyForm form, HFONT font, bool with_d
                               .all_capitals = capitals,
                               .currency = &currency,
                               .form = form};
-            std::string text;
-            if (with_digits) text = "999 999 999,99 " + std::string(currency.name()) + " (";
-            rodyk(text, widest_amount(style, font), style);
-            if (with_digits) text += ')';
-            results.push_back(win::to_wide(text));
+            ways_.push_back({style, WidestAmount(style)});
         }
+    }
+}
+
+std::vector<std::wstring> WidestResults::in(HFONT font) const {
+    std::vector<std::wstring> results;
+    const win::MeasuringDc dc(font);
+    for (const auto& [style, widest] : ways_) {
+        std::string text;
+        if (with_digits_) text = "999 999 999,99 " + std::string(style.currency->name()) + " (";
+        rodyk(text, widest.given(widths_in(dc.get(), widest.words())), style);
+        if (with_digits_) text += ')';
+        results.push_back(win::to_wide(text));
     }
     return results;
 }

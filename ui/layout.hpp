@@ -12,6 +12,7 @@
 #include "control_ids.hpp"
 #include "format.hpp"
 #include "scoped_win.hpp"
+#include "widest.hpp"
 
 namespace numora::ui {
 
@@ -113,9 +114,22 @@ win::ScopedFont make_dialog_font(UINT dpi);  // fitted to the option and check-b
 // Fitted to the widest results of a money form, with their amount in digits or not.
 win::ScopedFont make_label_font(UINT dpi, MoneyForm form, bool with_digits = false);
 // The results that take Label1 the most room in a money form, in each
-// currency, with a capital first letter and in capitals, measured in a font;
-// with digits, after the largest amount in that currency as invoices write it.
-std::vector<std::wstring> widest_results(MoneyForm form, HFONT font, bool with_digits = false);
+// currency, with a capital first letter and in capitals; with digits, after
+// the largest amount in that currency as invoices write it. Their words are
+// found once, and measured in each font a fit tries.
+class WidestResults {
+public:
+    WidestResults(MoneyForm form, bool with_digits);
+    std::vector<std::wstring> in(HFONT font) const;
+
+private:
+    struct Way {
+        Style style;
+        WidestAmount widest;
+    };
+    std::vector<Way> ways_;
+    bool with_digits_;
+};
 // The amount whose result in a money style takes the most room in a font.
 Amount widest_amount(const Style& style, HFONT font);
 const ControlDesign& design_of(ControlId id);
