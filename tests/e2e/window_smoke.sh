@@ -17,13 +17,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine_desktop.sh"
 "${wine[@]}" "$exe" &
 app=$!
 window=""
-for _ in $(seq 50); do
-    window=$(xdotool search --name "Suma žodžiais" 2>/dev/null | head -1)
+# Shown on the screen, so that it can take the keys typed next.
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name "Suma žodžiais" 2>/dev/null | head -1)
     [[ -n $window ]] && break
-    sleep 0.2
+    sleep 0.1
 done
 [[ -n $window ]] || { echo "FAIL: the window did not open"; echo "0 passed, 1 failed"; exit 1; }
-sleep 0.5
 
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 # Each step waits for its effect, up to 10 s, rather than for a fixed time.
