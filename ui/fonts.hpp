@@ -1,6 +1,6 @@
 // Form1's fonts at a DPI, one for each kind of control. The label's is fitted
 // to the widest results of the money form in use, which takes measuring
-// every currency's words: only once a result is about to show.
+// every currency's words: once, when asked, and again only after unfit_label().
 #pragma once
 
 #include <windows.h>
