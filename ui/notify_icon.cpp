@@ -54,10 +54,11 @@ bool NotifyIcon::show() {
 }
 
 void NotifyIcon::name_chords(std::wstring_view clipboard, std::wstring_view selection) {
+    // A line for each chord that is on: its keys, then what it does.
     tip_ = L"Numora";
-    if (!clipboard.empty()) (tip_ += L"\n").append(clipboard) += L": iškarpinėje žodžiai";
+    if (!clipboard.empty()) tip_.append(L"\n").append(clipboard).append(L": iškarpinėje žodžiai");
     if (!selection.empty()) {
-        (tip_ += L"\n").append(selection) += L": žodžiai vietoj pažymėtos sumos";
+        tip_.append(L"\n").append(selection).append(L": žodžiai vietoj pažymėtos sumos");
     }
     if (!added_) return;
     NOTIFYICONDATAW icon = data();
